@@ -1,0 +1,168 @@
+#include "app/form_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "app/look.h"
+#include "app/message_box.h"
+
+namespace stockcalc {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, TextColour colour) {
+  const QColor rgb = ColourOf(colour);
+  if (!rgb.isValid()) return;
+  QPalette palette = widget->palette();
+  palette.setColor(role, rgb);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(int number, SwitchHandler on_switch)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                  Qt::MSWindowsFixedSizeDialogHint),
+      form_(CreateForm(number, *this)),
+      on_switch_(std::move(on_switch)) {
+  const FormSpec& spec = form_->Spec();
+  setObjectName(ToQString(spec.class_name));
+  setFont(WindowFont());
+  // A fixed single border: the window cannot be resized.
+  setFixedSize(spec.client_width, spec.client_height);
+  BuildWidgets();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::BuildWidgets() {
+  const FormSpec& spec = form_->Spec();
+  for (const ControlSpec& control : spec.controls) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+      case ControlKind::Label: {
+        widget = new QLabel(this);
+        SetTextColour(widget, QPalette::WindowText, control.colour);
+        break;
+      }
+      case ControlKind::TextBox:
+      case ControlKind::ResultBox: {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(control.kind == ControlKind::ResultBox);
+        SetTextColour(edit, QPalette::Text, control.colour);
+        widget = edit;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* button = new QPushButton(this);
+        const std::string_view name = control.name;
+        connect(button, &QPushButton::clicked, this, [this, name] { OnButton(name); });
+        widget = button;
+        break;
+      }
+    }
+    widget->setObjectName(ToQString(control.name));
+    widget->setGeometry(control.geometry.left, control.geometry.top, control.geometry.width,
+                        control.geometry.height);
+    if (control.font == FontStyle::BoldResult) widget->setFont(BoldResultFont());
+    widgets_.push_back(widget);
+  }
+
+  QWidget* previous = nullptr;
+  for (const std::string_view name : spec.tab_order) {
+    auto* widget = findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    if (previous != nullptr) setTabOrder(previous, widget);
+    previous = widget;
+  }
+  if (!spec.tab_order.empty()) {
+    findChild<QWidget*>(ToQString(spec.tab_order.front()), Qt::FindDirectChildrenOnly)->setFocus();
+  }
+}
+
+void FormWindow::Load() {
+  setWindowTitle(ToQString(form_->Spec().caption));
+  form_->Form_Load();
+  ShowChangedTexts();
+}
+
+void FormWindow::OnButton(std::string_view button) {
+  TakeTypedTexts();
+  if (form_->Click(button)) {
+    ShowChangedTexts();
+  } else if (on_switch_) {
+    on_switch_(button);
+  }
+}
+
+void FormWindow::TakeTypedTexts() {
+  auto& controls = form_->Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i].Kind() != ControlKind::TextBox) continue;
+    controls[i].SetText(static_cast<QLineEdit*>(widgets_[i])->text().toStdString());
+    controls[i].MarkShown();  // the box already shows it
+  }
+}
+
+void FormWindow::ShowChangedTexts() {
+  auto& controls = form_->Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    TextControl& control = controls[i];
+    if (!control.Changed()) continue;
+    const QString text = QString::fromStdString(control.Text());
+    switch (control.Kind()) {
+      case ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(widgets_[i]);
+        label->setText(text);
+        label->adjustSize();  // labels size themselves from their left edge
+        break;
+      }
+      case ControlKind::TextBox:
+      case ControlKind::ResultBox: static_cast<QLineEdit*>(widgets_[i])->setText(text); break;
+      case ControlKind::Button: static_cast<QPushButton*>(widgets_[i])->setText(text); break;
+    }
+    control.MarkShown();
+  }
+}
+
+void FormWindow::ShowMessage(std::string_view text) {
+  ShowChangedTexts();
+  ShowAppMessage(this, ToQString(text));
+}
+
+double FormWindow::Top() const {
+  return std::lround(top_) == y() ? top_ : static_cast<double>(y());
+}
+
+double FormWindow::Left() const {
+  return std::lround(left_) == x() ? left_ : static_cast<double>(x());
+}
+
+void FormWindow::SetTop(double top) {
+  top_ = top;
+  move(x(), static_cast<int>(std::lround(top)));
+}
+
+void FormWindow::SetLeft(double left) {
+  left_ = left;
+  move(static_cast<int>(std::lround(left)), y());
+}
+
+double FormWindow::OuterWidth() const { return frameGeometry().width(); }
+double FormWindow::OuterHeight() const { return frameGeometry().height(); }
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // Closing any window ends the program; the window set destroys them all.
+  event->accept();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace stockcalc

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "calc/form_spec.h"
+
+namespace stockcalc {
+
+// The windows' own font: a CJK face whose captions are 12 pixels high, the
+// size the layout tables are drawn for.
+QFont WindowFont();
+
+// Results in bold: 宋体 10.5 pt where it exists, else the nearest installed
+// CJK face, Song (serif) first.
+QFont BoldResultFont();
+
+// The RGB of a text colour; invalid for the toolkit's default.
+QColor ColourOf(TextColour colour);
+
+}  // namespace stockcalc

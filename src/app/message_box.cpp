@@ -1,0 +1,18 @@
+#include "app/message_box.h"
+
+#include <QMessageBox>
+
+#include "app/look.h"
+#include "fields/prompt.h"
+
+namespace stockcalc {
+
+void ShowAppMessage(QWidget* over, const QString& text) {
+  const QString title = QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size()));
+  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, over);
+  box.setFont(WindowFont());
+  box.setObjectName(QStringLiteral("AppMessage"));
+  box.exec();
+}
+
+}  // namespace stockcalc

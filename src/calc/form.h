@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "calc/form_spec.h"
+#include "fields/prompt.h"
+#include "fields/text_control.h"
+
+namespace stockcalc {
+
+// One calculator window without any toolkit: the texts of its controls,
+// built from its layout table, and its click handlers. The widget layer
+// shows these texts and forwards clicks; tests drive them directly.
+class Form {
+ public:
+  Form(const FormSpec& spec, Prompter& prompter);
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  [[nodiscard]] const FormSpec& Spec() const { return spec_; }
+  [[nodiscard]] std::vector<TextControl>& Controls() { return controls_; }
+
+  // The control of that name; throws std::out_of_range for an unknown name.
+  TextControl& Control(std::string_view name);
+
+  // Sets every control's text as the layout table gives it after load.
+  void Form_Load();
+  [[nodiscard]] int LoadCount() const { return load_count_; }
+
+  // Runs this window's own handler of a button (compute, clear). Returns
+  // false for a button the window does not handle itself (a switch button).
+  bool Click(std::string_view button);
+
+ protected:
+  void OnClick(std::string_view button, std::function<void()> handler);
+
+  // Runs a computation. When it has no finite result the texts are put
+  // back as they were before it started and the message `no_result` shows.
+  void ComputeOrReport(const std::function<void()>& compute,
+                       std::string_view no_result = kOutOfRangeMessage);
+
+  Prompter& prompter() { return prompter_; }
+
+ public:
+  static constexpr std::string_view kOutOfRangeMessage = "计算结果超出数值范围，请检查输入的数字！";
+
+ private:
+  const FormSpec& spec_;
+  Prompter& prompter_;
+  std::vector<TextControl> controls_;
+  std::vector<std::pair<std::string_view, std::function<void()>>> handlers_;
+  int load_count_ = 0;
+};
+
+}  // namespace stockcalc

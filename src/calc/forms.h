@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+#include "calc/form.h"
+
+namespace stockcalc {
+
+inline constexpr int kFormCount = 9;
+
+// Creates the calculator of window FormN (1 to 9); its load step has not run.
+std::unique_ptr<Form> CreateForm(int number, Prompter& prompter);
+
+}  // namespace stockcalc

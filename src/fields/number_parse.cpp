@@ -1,0 +1,189 @@
+#include "fields/number_parse.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace stockcalc {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks a text one character at a time, optionally passing over blanks.
+class Cursor {
+ public:
+  Cursor(std::string_view text, bool skip_blanks) : text_(text), skip_blanks_(skip_blanks) {
+    SkipBlanks();
+  }
+  [[nodiscard]] char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+  void Next() {
+    ++pos_;
+    SkipBlanks();
+  }
+  [[nodiscard]] std::size_t Position() const { return pos_; }
+  void Reset(std::size_t pos) { pos_ = pos; }
+
+ private:
+  void SkipBlanks() {
+    while (skip_blanks_ && pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+  }
+  std::string_view text_;
+  bool skip_blanks_;
+  std::size_t pos_ = 0;
+};
+
+struct Scanned {
+  double value = 0.0;
+  bool has_digits = false;
+  std::size_t end = 0;  // where the number's last character ends
+};
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+int DigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// &H / &O: an unsigned integer of at most 64 bits; beyond that the value is
+// out of range and reads as infinity, like a decimal exponent overflow.
+Scanned ScanRadixInteger(Cursor& cur, unsigned radix) {
+  Scanned out;
+  std::uint64_t value = 0;
+  bool overflow = false;
+  for (int d = DigitValue(cur.Peek()); d < static_cast<int>(radix); d = DigitValue(cur.Peek())) {
+    const auto digit = static_cast<std::uint64_t>(d);
+    if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / radix) overflow = true;
+    value = value * radix + digit;
+    out.has_digits = true;
+    cur.Next();
+    out.end = cur.Position();
+  }
+  out.value = overflow ? kInfinity : static_cast<double>(value);
+  return out;
+}
+
+std::string_view::size_type LeadingZeros(const std::string& digits) {
+  const auto first = digits.find_first_not_of('0');
+  return first == std::string::npos ? digits.size() : first;
+}
+
+// Converts "digits.digits" times ten to the exponent, rounding once.
+double ToDouble(bool negative, const std::string& int_digits, const std::string& frac_digits,
+                std::int64_t exponent) {
+  const auto int_zeros = LeadingZeros(int_digits);
+  const auto frac_zeros = LeadingZeros(frac_digits);
+  const double sign = negative ? -1.0 : 1.0;
+  if (int_zeros == int_digits.size() && frac_zeros == frac_digits.size()) return sign * 0.0;
+
+  std::string text = int_digits.empty() ? std::string("0") : int_digits;
+  if (!frac_digits.empty()) text.append(".").append(frac_digits);
+  text.append("e").append(std::to_string(exponent));
+
+  double value = 0.0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    // Overflow or underflow: the position of the first significant digit says which.
+    const std::int64_t magnitude =
+        int_zeros < int_digits.size()
+            ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
+            : exponent - static_cast<std::int64_t>(frac_zeros);
+    return sign * (magnitude > 0 ? kInfinity : 0.0);
+  }
+  return sign * value;
+}
+
+Scanned ScanDecimal(Cursor& cur) {
+  Scanned out;
+  bool negative = false;
+  if (cur.Peek() == '+' || cur.Peek() == '-') {
+    negative = cur.Peek() == '-';
+    cur.Next();
+  }
+  std::string int_digits;
+  std::string frac_digits;
+  while (IsDigit(cur.Peek())) {
+    int_digits.push_back(cur.Peek());
+    cur.Next();
+  }
+  std::size_t end = cur.Position();
+  if (cur.Peek() == '.') {
+    cur.Next();
+    end = cur.Position();
+    while (IsDigit(cur.Peek())) {
+      frac_digits.push_back(cur.Peek());
+      cur.Next();
+      end = cur.Position();
+    }
+  }
+  if (int_digits.empty() && frac_digits.empty()) return out;
+  out.has_digits = true;
+  out.end = end;
+
+  // The exponent saturates far beyond the double range, so it cannot wrap.
+  constexpr std::int64_t kExponentCap = 1'000'000'000;
+  std::int64_t exponent = 0;
+  const char marker = cur.Peek();
+  if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
+    const std::size_t before_marker = cur.Position();
+    cur.Next();
+    bool exp_negative = false;
+    if (cur.Peek() == '+' || cur.Peek() == '-') {
+      exp_negative = cur.Peek() == '-';
+      cur.Next();
+    }
+    bool exp_digits = false;
+    while (IsDigit(cur.Peek())) {
+      exponent = std::min(kExponentCap, exponent * 10 + (cur.Peek() - '0'));
+      exp_digits = true;
+      cur.Next();
+      out.end = cur.Position();
+    }
+    if (exp_digits) {
+      if (exp_negative) exponent = -exponent;
+    } else {
+      exponent = 0;
+      cur.Reset(before_marker);
+    }
+  }
+  out.value = ToDouble(negative, int_digits, frac_digits, exponent);
+  return out;
+}
+
+Scanned ScanNumber(std::string_view text, bool skip_blanks, bool allow_radix) {
+  Cursor cur(text, skip_blanks);
+  if (allow_radix && cur.Peek() == '&') {
+    cur.Next();
+    const char kind = cur.Peek();
+    if (kind == 'H' || kind == 'h' || kind == 'O' || kind == 'o') {
+      cur.Next();
+      return ScanRadixInteger(cur, (kind == 'H' || kind == 'h') ? 16U : 8U);
+    }
+    return {};
+  }
+  return ScanDecimal(cur);
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  return ScanNumber(text, /*skip_blanks=*/true, /*allow_radix=*/true).value;
+}
+
+std::optional<double> ParseWholeNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\n");
+  if (first == std::string_view::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(" \t\n");
+  const std::string_view core = text.substr(first, last - first + 1);
+  const Scanned scanned = ScanNumber(core, /*skip_blanks=*/false, /*allow_radix=*/false);
+  if (!scanned.has_digits || scanned.end != core.size()) return std::nullopt;
+  return scanned.value;
+}
+
+}  // namespace stockcalc

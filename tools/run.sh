@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# One command for a newcomer: install what is missing, build, start stockcalc.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+tools/build.sh
+exec build/stockcalc
