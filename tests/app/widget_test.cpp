@@ -64,6 +64,37 @@ struct MessageCatcher {
   }
 };
 
+int VisibleWindows(const WindowSet& windows) {
+  int visible = 0;
+  for (int n = 1; n <= stockcalc::kFormCount; ++n) {
+    if (windows.Existing(n) != nullptr && windows.Existing(n)->isVisible()) ++visible;
+  }
+  return visible;
+}
+
+void Press(WindowSet& windows, int form, const char* button) {
+  QTest::mouseClick(Child<QPushButton>(windows.Window(form), button), Qt::LeftButton);
+}
+
+// The switch buttons that lead from the main window to window `form`.
+QList<const stockcalc::SwitchButton*> PathTo(int form) {
+  QList<QList<const stockcalc::SwitchButton*>> paths(stockcalc::kFormCount + 1);
+  QList<int> queue{1};
+  QList<bool> seen(stockcalc::kFormCount + 1, false);
+  seen[1] = true;
+  while (!queue.isEmpty()) {
+    const int at = queue.takeFirst();
+    for (const auto& entry : stockcalc::SwitchTable()) {
+      if (entry.from != at || seen[entry.to]) continue;
+      seen[entry.to] = true;
+      paths[entry.to] = paths[at];
+      paths[entry.to].append(&entry);
+      queue.append(entry.to);
+    }
+  }
+  return paths[form];
+}
+
 }  // namespace
 
 class WidgetTest : public QObject {
@@ -117,10 +148,71 @@ class WidgetTest : public QObject {
     QCOMPARE(TextOf(main, "Text3"), QStringLiteral("最低价"));
   }
 
+  void EverySwitchButtonShowsItsTargetWhereTheSourceStood() {
+    int tried = 0;
+    for (const auto& entry : stockcalc::SwitchTable()) {
+      WindowSet windows;
+      windows.Start();
+      for (const auto* step : PathTo(entry.from)) Press(windows, step->from, step->button.data());
+      FormWindow& source = windows.Window(entry.from);
+      QVERIFY2(source.isVisible(), qPrintable(source.objectName()));
+      source.move(40 + tried, 30 + 2 * tried);  // as if the user dragged it
+      Press(windows, entry.from, entry.button.data());
+
+      FormWindow& target = windows.Window(entry.to);
+      const QString where = QStringLiteral("Form%1 %2").arg(entry.from).arg(entry.button.data());
+      QVERIFY2(target.isVisible(), qPrintable(where));
+      QVERIFY2(!source.isVisible(), qPrintable(where));
+      QCOMPARE(VisibleWindows(windows), 1);
+      QCOMPARE(target.pos(), QPoint(40 + tried, 30 + 2 * tried));
+      ++tried;
+    }
+    QCOMPARE(tried, 22);
+  }
+
+  void SwitchBackFromTheConsecutiveLimitWindowEndsOnTheMainWindow() {
+    WindowSet windows;
+    windows.Start();
+    Press(windows, 1, "Command5");  // 复利计算器: Form7 takes Form3's place, so Form3 exists now
+    QVERIFY(windows.Existing(3) != nullptr);
+    QVERIFY(!windows.Existing(3)->isVisible());
+    Press(windows, 7, "Command3");
+    QVERIFY(windows.Window(1).isVisible());
+    Press(windows, 1, "Command4");  // 涨停价切换 shows Form3 as it was loaded
+    QCOMPARE(windows.Window(3).Calculator().LoadCount(), 1);
+    QCOMPARE(TextOf(windows.Window(3), "Text2"), QStringLiteral("涨停价"));
+    Press(windows, 3, "Command4");  // 连续涨跌停
+    Press(windows, 7, "Command3");  // 切换回去
+    QVERIFY(windows.Window(1).isVisible());
+    QCOMPARE(VisibleWindows(windows), 1);
+  }
+
+  void TypedValuesAndResultsSurviveASwitchAwayAndBack() {
+    WindowSet windows;
+    windows.Start();
+    Press(windows, 1, "Command2");  // 补仓成本
+    FormWindow& cost = windows.Window(6);
+    Type(Child<QLineEdit>(cost, "Text1"), QStringLiteral("12.34"));
+    Type(Child<QLineEdit>(cost, "Text2"), QStringLiteral("300"));
+    Type(Child<QLineEdit>(cost, "Text3"), QStringLiteral("11.11"));
+    Type(Child<QLineEdit>(cost, "Text4"), QStringLiteral("200"));
+    Press(windows, 6, "Command1");
+    Type(Child<QLineEdit>(cost, "Text1"), QStringLiteral("5"));  // typed, not yet computed
+    Press(windows, 6, "Command4");  // 分批买入
+    Press(windows, 8, "Command3");  // 切换回去 ends on the main window
+    QVERIFY(windows.Window(1).isVisible());
+    Press(windows, 1, "Command2");
+    QCOMPARE(TextOf(cost, "Text5"), QStringLiteral("11.85"));
+    QCOMPARE(TextOf(cost, "Label7"), QStringLiteral("平均股价：11.85"));
+    QCOMPARE(TextOf(cost, "Text1"), QStringLiteral("12.345"));
+  }
+
   void ClosingAWindowEndsTheProgram() {
     WindowSet windows;
     windows.Start();
-    QTimer::singleShot(0, [&windows] { windows.Window(1).close(); });
+    Press(windows, 1, "Command4");
+    Press(windows, 3, "Command4");  // Form7 visible, Form1 and Form3 hidden
+    QTimer::singleShot(0, [&windows] { windows.Window(7).close(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(2); });  // a hang would end here
     QCOMPARE(QApplication::exec(), 0);
   }
