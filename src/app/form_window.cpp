@@ -28,10 +28,9 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, TextColour colour)
 }  // namespace
 
 FormWindow::FormWindow(int number, SwitchHandler on_switch)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                  Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
       form_(CreateForm(number, *this)),
       on_switch_(std::move(on_switch)) {
   const FormSpec& spec = form_->Spec();
@@ -138,13 +137,9 @@ void FormWindow::ShowMessage(std::string_view text) {
   ShowAppMessage(this, ToQString(text));
 }
 
-double FormWindow::Top() const {
-  return std::lround(top_) == y() ? top_ : static_cast<double>(y());
-}
+double FormWindow::Top() const { return std::lround(top_) == y() ? top_ : static_cast<double>(y()); }
 
-double FormWindow::Left() const {
-  return std::lround(left_) == x() ? left_ : static_cast<double>(x());
-}
+double FormWindow::Left() const { return std::lround(left_) == x() ? left_ : static_cast<double>(x()); }
 
 void FormWindow::SetTop(double top) {
   top_ = top;

@@ -41,8 +41,7 @@ class Form {
 
   // Runs a computation. When it has no finite result the texts are put
   // back as they were before it started and the message `no_result` shows.
-  void ComputeOrReport(const std::function<void()>& compute,
-                       std::string_view no_result = kOutOfRangeMessage);
+  void ComputeOrReport(const std::function<void()>& compute, std::string_view no_result = kOutOfRangeMessage);
 
   Prompter& prompter() { return prompter_; }
 

@@ -16,9 +16,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Walks a text one character at a time, optionally passing over blanks.
 class Cursor {
  public:
-  Cursor(std::string_view text, bool skip_blanks) : text_(text), skip_blanks_(skip_blanks) {
-    SkipBlanks();
-  }
+  Cursor(std::string_view text, bool skip_blanks) : text_(text), skip_blanks_(skip_blanks) { SkipBlanks(); }
   [[nodiscard]] char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
   void Next() {
     ++pos_;
@@ -90,10 +88,9 @@ double ToDouble(bool negative, const std::string& int_digits, const std::string&
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // Overflow or underflow: the position of the first significant digit says which.
-    const std::int64_t magnitude =
-        int_zeros < int_digits.size()
-            ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
-            : exponent - static_cast<std::int64_t>(frac_zeros);
+    const std::int64_t magnitude = int_zeros < int_digits.size()
+                                       ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
+                                       : exponent - static_cast<std::int64_t>(frac_zeros);
     return sign * (magnitude > 0 ? kInfinity : 0.0);
   }
   return sign * value;
@@ -184,6 +181,10 @@ std::optional<double> ParseWholeNumber(std::string_view text) {
   const Scanned scanned = ScanNumber(core, /*skip_blanks=*/false, /*allow_radix=*/false);
   if (!scanned.has_digits || scanned.end != core.size()) return std::nullopt;
   return scanned.value;
+}
+
+double ParseWholeOrLeadingNumber(std::string_view text) {
+  return ParseWholeNumber(text).value_or(ParseLeadingNumber(text));
 }
 
 }  // namespace stockcalc

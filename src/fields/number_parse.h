@@ -24,4 +24,8 @@ double ParseLeadingNumber(std::string_view text);
 // Returns nothing when the text is not such a number.
 std::optional<double> ParseWholeNumber(std::string_view text);
 
+// The whole-text number where the text is one, else its leading number: how
+// the windows that convert whole texts read a text such as 300股 or 10%.
+double ParseWholeOrLeadingNumber(std::string_view text);
+
 }  // namespace stockcalc

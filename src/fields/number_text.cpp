@@ -29,8 +29,8 @@ struct Decimal15 {
 
 Decimal15 ToDecimal15(double x) {
   std::array<char, 40> buf{};
-  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific,
+                                    kSignificantDigits - 1);
   const std::string_view text(buf.data(), static_cast<std::size_t>(result.ptr - buf.data()));
   Decimal15 out;
   std::size_t i = 0;
@@ -42,8 +42,7 @@ Decimal15 ToDecimal15(double x) {
   for (; i < e; ++i) {
     if (text[i] != '.') out.digits.push_back(text[i]);
   }
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                  out.exponent);
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), out.exponent);
   return out;
 }
 

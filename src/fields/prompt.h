@@ -20,9 +20,7 @@ class Prompter {
 };
 
 // Tells the user that a required field is empty.
-inline void ShowRequiredPrompt(Prompter& prompter, std::string_view prompt) {
-  prompter.ShowMessage(prompt);
-}
+inline void ShowRequiredPrompt(Prompter& prompter, std::string_view prompt) { prompter.ShowMessage(prompt); }
 
 struct RequiredField {
   const TextControl& box;

@@ -18,8 +18,7 @@ enum class ControlKind {
 // before a click and shows every changed text afterwards.
 class TextControl {
  public:
-  explicit TextControl(ControlKind kind, std::string text = {})
-      : kind_(kind), text_(std::move(text)) {}
+  explicit TextControl(ControlKind kind, std::string text = {}) : kind_(kind), text_(std::move(text)) {}
 
   [[nodiscard]] ControlKind Kind() const { return kind_; }
   [[nodiscard]] const std::string& Text() const { return text_; }

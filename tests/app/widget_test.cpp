@@ -1,7 +1,7 @@
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -198,8 +198,8 @@ class WidgetTest : public QObject {
     Type(Child<QLineEdit>(cost, "Text4"), QStringLiteral("200"));
     Press(windows, 6, "Command1");
     Type(Child<QLineEdit>(cost, "Text1"), QStringLiteral("5"));  // typed, not yet computed
-    Press(windows, 6, "Command4");  // 分批买入
-    Press(windows, 8, "Command3");  // 切换回去 ends on the main window
+    Press(windows, 6, "Command4");                               // 分批买入
+    Press(windows, 8, "Command3");                               // 切换回去 ends on the main window
     QVERIFY(windows.Window(1).isVisible());
     Press(windows, 1, "Command2");
     QCOMPARE(TextOf(cost, "Text5"), QStringLiteral("11.85"));

@@ -19,13 +19,20 @@ TEST(CleanNumberField, TurnsDecimalMarksIntoPointsAndDropsUnits) {
     const char* cleaned;
   };
   const Case cases[] = {
-      {"1,5", units::kYuan, "1.5"},         {"1，5", units::kYuan, "1.5"},
-      {"1。5", units::kYuan, "1.5"},         {"1,234.5", units::kYuan, "1.234.5"},
-      {"12，5元", units::kYuan, "12.5"},     {"3%", units::kYuanPercent, "3"},
-      {"3%", units::kYuan, "3%"},           {"元", units::kYuan, ""},
-      {"%", units::kYuanPercent, ""},       {"300股", units::kShares, "300"},
-      {"3个", units::kPieces, "3"},          {"10元", units::kShares, "10元"},
-      {" 1 元 ", units::kYuan, " 1  "},     {"１２Ａ", units::kYuan, "１２Ａ"},
+      {"1,5", units::kYuan, "1.5"},
+      {"1，5", units::kYuan, "1.5"},
+      {"1。5", units::kYuan, "1.5"},
+      {"1,234.5", units::kYuan, "1.234.5"},
+      {"12，5元", units::kYuan, "12.5"},
+      {"3%", units::kYuanPercent, "3"},
+      {"3%", units::kYuan, "3%"},
+      {"元", units::kYuan, ""},
+      {"%", units::kYuanPercent, ""},
+      {"300股", units::kShares, "300"},
+      {"3个", units::kPieces, "3"},
+      {"10元", units::kShares, "10元"},
+      {" 1 元 ", units::kYuan, " 1  "},
+      {"１２Ａ", units::kYuan, "１２Ａ"},
       {"元元%%,,", units::kYuanPercent, ".."},
   };
   for (const auto& c : cases) {
@@ -53,8 +60,8 @@ TEST(WriteResult, WritesTheRoundedTwoDecimalForm) {
     const char* shown;
   };
   const Case cases[] = {
-      {1.125, "1.12"}, {1.375, "1.38"}, {2.675, "2.68"}, {1.005, "1.00"}, {7, "7.00"},
-      {-0.001, "0.00"}, {-0.15, "-0.15"},
+      {1.125, "1.12"}, {1.375, "1.38"},  {2.675, "2.68"},  {1.005, "1.00"},
+      {7, "7.00"},     {-0.001, "0.00"}, {-0.15, "-0.15"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);

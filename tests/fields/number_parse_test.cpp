@@ -1,10 +1,10 @@
+#include "fields/number_parse.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "fields/number_parse.h"
 
 namespace stockcalc {
 namespace {
@@ -18,12 +18,16 @@ struct ParseCase {
 
 TEST(ParseLeadingNumber, ReadsTheLongestLeadingNumber) {
   const ParseCase cases[] = {
-      {"12.5abc", 12.5}, {"1.2.3", 1.2},  {"12%", 12},     {"1.234.5", 1.234}, {"1 2", 12},
-      {" \t1\n2 . 5", 12.5}, {"-3.5", -3.5}, {"+7", 7},     {".5", 0.5},        {"5.", 5},
-      {"-.25", -0.25},  {"1e3", 1000},    {"1E-2", 0.01},  {"2d2", 200},       {"2D+1", 20},
-      {"3e", 3},        {"3e+", 3},       {"3ex", 3},      {"3 e 2", 300},     {"", 0},
-      {"abc", 0},       {"-", 0},         {".", 0},        {"+-5", 0},         {"   ", 0},
-      {"元5", 0},        {"１２", 0},       {"0.1", 0.1},    {"007", 7},         {"10.5元", 10.5},
+      {"12.5abc", 12.5},  {"1.2.3", 1.2},  {"12%", 12},
+      {"1.234.5", 1.234}, {"1 2", 12},     {" \t1\n2 . 5", 12.5},
+      {"-3.5", -3.5},     {"+7", 7},       {".5", 0.5},
+      {"5.", 5},          {"-.25", -0.25}, {"1e3", 1000},
+      {"1E-2", 0.01},     {"2d2", 200},    {"2D+1", 20},
+      {"3e", 3},          {"3e+", 3},      {"3ex", 3},
+      {"3 e 2", 300},     {"", 0},         {"abc", 0},
+      {"-", 0},           {".", 0},        {"+-5", 0},
+      {"   ", 0},         {"元5", 0},      {"１２", 0},
+      {"0.1", 0.1},       {"007", 7},      {"10.5元", 10.5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -33,9 +37,17 @@ TEST(ParseLeadingNumber, ReadsTheLongestLeadingNumber) {
 
 TEST(ParseLeadingNumber, ReadsHexAndOctalIntegersUpTo64Bits) {
   const ParseCase cases[] = {
-      {"&H1F", 31},       {"&hff", 255},   {"&O17", 15},  {"&o777x", 511},
-      {"&H", 0},          {"&", 0},        {"&X1", 0},    {"& H 1 0", 16},
-      {"&HFFFF", 65535},  {"&O8", 0},      {"&H1.5", 1},
+      {"&H1F", 31},
+      {"&hff", 255},
+      {"&O17", 15},
+      {"&o777x", 511},
+      {"&H", 0},
+      {"&", 0},
+      {"&X1", 0},
+      {"& H 1 0", 16},
+      {"&HFFFF", 65535},
+      {"&O8", 0},
+      {"&H1.5", 1},
       {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
       {"&H10000000000000000", kInf},
   };
@@ -68,11 +80,10 @@ TEST(ParseWholeNumber, AcceptsOnlyOneNumberWithBlanksAround) {
     double value;
   };
   const WholeCase cases[] = {
-      {"12", true, 12},      {" 12.5 ", true, 12.5}, {"-3e2", true, -300}, {".5", true, 0.5},
-      {"5.", true, 5},       {"+1d1", true, 10},     {"12abc", false, 0},  {"1.2.3", false, 0},
-      {"", false, 0},        {"   ", false, 0},      {"1 2", false, 0},    {"3e", false, 0},
-      {"&H10", false, 0},    {"-", false, 0},        {".", false, 0},      {"300股", false, 0},
-      {"10%", false, 0},
+      {"12", true, 12},    {" 12.5 ", true, 12.5}, {"-3e2", true, -300}, {".5", true, 0.5}, {"5.", true, 5},
+      {"+1d1", true, 10},  {"12abc", false, 0},    {"1.2.3", false, 0},  {"", false, 0},    {"   ", false, 0},
+      {"1 2", false, 0},   {"3e", false, 0},       {"&H10", false, 0},   {"-", false, 0},   {".", false, 0},
+      {"300股", false, 0}, {"10%", false, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

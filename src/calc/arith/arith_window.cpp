@@ -16,13 +16,18 @@ std::vector<ControlSpec> ArithControls(const ArithLayout& layout) {
   for (std::size_t i = 0; i < layout.rows.size(); ++i) {
     const ArithLayout::Row& row = layout.rows[i];
     const bool result = i == 2;
-    controls.push_back({row.prompt_name, Label, {kPromptLeft, kPromptTops[i], 36, 12},
-                        row.prompt_caption, row.prompt_colour});
-    controls.push_back({kBoxNames[i], result ? ResultBox : TextBox,
-                        {kBoxLeft, kBoxTops[i], 89, result ? layout.result_height : 25},
-                        result ? layout.result_placeholder : "",
-                        result ? TextColour::Red : (i == 1 ? layout.second_operand_colour : TextColour::Default),
-                        result ? FontStyle::BoldResult : FontStyle::Default});
+    controls.push_back({row.prompt_name,
+                        Label,
+                        {kPromptLeft, kPromptTops[i], 36, 12},
+                        row.prompt_caption,
+                        row.prompt_colour});
+    controls.push_back(
+        {kBoxNames[i],
+         result ? ResultBox : TextBox,
+         {kBoxLeft, kBoxTops[i], 89, result ? layout.result_height : 25},
+         result ? layout.result_placeholder : "",
+         result ? TextColour::Red : (i == 1 ? layout.second_operand_colour : TextColour::Default),
+         result ? FontStyle::BoldResult : FontStyle::Default});
     controls.push_back(row.unit);
   }
   controls.insert(controls.end(), layout.extra.begin(), layout.extra.end());

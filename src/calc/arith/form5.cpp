@@ -38,12 +38,6 @@ const std::vector<ControlSpec>& LayoutTable() {
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2",    "Command1", "Command2",
                                           "Text3", "Command3", "Command4", "Command5"};
 
-// The inputs are converted as whole texts; one that is not a number as a
-// whole (300股: "股" is not stripped here) is read as its leading number.
-double WholeOrLeading(const TextControl& box) {
-  return ParseWholeNumber(box.Text()).value_or(ParseLeadingNumber(box.Text()));
-}
-
 }  // namespace
 
 const FormSpec Form5::kSpec = {"Form5", "乘法计算", 307, 231, LayoutTable(), kTabOrder};
@@ -56,8 +50,10 @@ Form5::Form5(Prompter& prompter) : Form(kSpec, prompter) {
 void Form5::Command1_Click() {
   if (!CleanAndCheckOperands(prompter(), Text1, "请输入每股价格！", Text2, "请输入股票数量！")) return;
   ComputeOrReport([&] {
-    const double shares = WholeOrLeading(Text2);
-    WriteResult(Text3, WholeOrLeading(Text1) * shares, {.read_back = ReadBack::Whole});
+    // Whole texts; one that is not a number as a whole (300股: "股" is not
+    // stripped here) counts by its leading number.
+    const double shares = ParseWholeOrLeadingNumber(Text2.Text());
+    WriteResult(Text3, ParseWholeOrLeadingNumber(Text1.Text()) * shares, {.read_back = ReadBack::Whole});
     // Lots of 100 shares, not truncated: 150 shares are 2 lots, 349 are 4.
     WriteResult(Label9, shares / 100,
                 {.prefix = " ", .round_places = 1, .format_places = 0, .read_back = ReadBack::Leading});

@@ -74,8 +74,6 @@ void Form8::Command1_Click() {
   });
 }
 
-void Form8::Command2_Click() {
-  ClearFields({&Text1, &stages_[0].fall, &stages_[1].fall, &stages_[2].fall});
-}
+void Form8::Command2_Click() { ClearFields({&Text1, &stages_[0].fall, &stages_[1].fall, &stages_[2].fall}); }
 
 }  // namespace stockcalc

@@ -15,9 +15,9 @@ class Form1 final : public Form {
   void Command1_Click();
 
  private:
-  TextControl& Text1 = Control("Text1");  // yesterday's close C
-  TextControl& Text2 = Control("Text2");  // percentage p
-  TextControl& Text3 = Control("Text3");  // stop-loss price D
+  TextControl& Text1 = Control("Text1");    // yesterday's close C
+  TextControl& Text2 = Control("Text2");    // percentage p
+  TextControl& Text3 = Control("Text3");    // stop-loss price D
   TextControl& Label7 = Control("Label7");  // fall amount C - D
   TextControl& Label8 = Control("Label8");  // take-profit price C + (C - D)
   TextControl& Label9 = Control("Label9");  // distance (C - D) * 2

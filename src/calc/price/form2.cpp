@@ -31,12 +31,6 @@ constexpr ControlSpec kControls[] = {
 
 constexpr std::string_view kTabOrder[] = {"Command3", "Text3", "Command2", "Command1", "Text2", "Text1"};
 
-// A whole-text number where the text is one, else its leading number, so
-// that both outputs always come from the same values.
-double WholeOrLeading(const TextControl& box) {
-  return ParseWholeNumber(box.Text()).value_or(ParseLeadingNumber(box.Text()));
-}
-
 }  // namespace
 
 const FormSpec Form2::kSpec = {"Form2", "涨跌幅计算", 307, 231, kControls, kTabOrder};
@@ -61,7 +55,10 @@ void Form2::Command1_Click() {
   }
   ComputeOrReport([&] {
     WriteResult(Text3, change);
-    WriteResult(Label8, WholeOrLeading(Text1) - WholeOrLeading(Text2), {.suffix = "元"});
+    // The amount converts whole texts; one that is not a number as a whole
+    // (10%, 1.2.3) counts by its leading number, as the percent change did.
+    WriteResult(Label8, ParseWholeOrLeadingNumber(Text1.Text()) - ParseWholeOrLeadingNumber(Text2.Text()),
+                {.suffix = "元"});
   });
 }
 

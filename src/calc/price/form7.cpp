@@ -50,9 +50,9 @@ void Form7::Command1_Click() {
   CleanNumberField(Text1, units::kYuan);
   CleanNumberField(Text2, units::kPieces);
   CleanNumberField(Text5, units::kPercent);
-  if (!RequiredFieldsFilled(prompter(), {{Text1, "请输入昨天收盘价！"},
-                                         {Text2, "请输入连板数量！"},
-                                         {Text5, "请输入涨幅！"}})) {
+  if (!RequiredFieldsFilled(
+          prompter(),
+          {{Text1, "请输入昨天收盘价！"}, {Text2, "请输入连板数量！"}, {Text5, "请输入涨幅！"}})) {
     return;
   }
   ComputeOrReport([&] {
