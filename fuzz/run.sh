@@ -2,11 +2,11 @@
 # Builds the fuzz targets with clang (AddressSanitizer and UBSan on) and runs
 # each for SECONDS, starting from the seed corpora of the worked examples.
 # New inputs collect in build-fuzz/corpus; a crash is saved in build-fuzz/artifacts.
-# Usage: fuzz/run.sh SECONDS
+# Usage: fuzz/run.sh SECONDS   (FUZZ_BUILD=dir builds elsewhere than build-fuzz)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: fuzz/run.sh SECONDS}
-build=build-fuzz
+build=${FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DSTOCKCALC_GUI=OFF -DBUILD_TESTING=OFF -DSTOCKCALC_FUZZ=ON \

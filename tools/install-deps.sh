@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-noto-cjk
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
+  clang clang-tidy libclang-rt-14-dev gcovr
   locales xvfb xauth imagemagick
 )
 

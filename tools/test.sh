@@ -1,9 +1,39 @@
 #!/usr/bin/env bash
-# One command for a newcomer and for CI: install what is missing, build, and
-# run every test (widget tests on Qt's offscreen platform, no display needed).
+# One command for a newcomer and for CI: install what is missing, then build
+# and check everything. Widget tests run on Qt's offscreen platform, so no
+# display is needed.
+#
+#   tools/test.sh          every check below (what CI runs)
+#   tools/test.sh --quick  only the warning-free build and the test suite
 set -euo pipefail
 cd "$(dirname "$0")/.."
+quick=false
+[ "${1:-}" = "--quick" ] && quick=true
+
+step() { printf '\n==== %s\n' "$*"; }
+
 tools/install-deps.sh
-tools/build.sh
-cd build
-ctest --output-on-failure --timeout 300
+
+step "build with warnings as errors, and the test suite"
+tools/build.sh -DSTOCKCALC_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+(cd build && ctest --output-on-failure --timeout 300)
+$quick && exit 0
+
+step "the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOCKCALC_WERROR=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
+cmake --build build-asan --parallel
+(cd build-asan && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --output-on-failure --timeout 600)
+
+step "clang-tidy"
+run-clang-tidy -quiet -p build -j "$(nproc)" '/src/' >build/clang-tidy.log 2>&1 || { cat build/clang-tidy.log; exit 1; }
+if grep -E '(warning|error):' build/clang-tidy.log; then exit 1; fi
+echo "clang-tidy: no findings in src/"
+
+step "fuzz smoke: each target for 60 seconds"
+fuzz/run.sh 60
+
+step "benchmarks, each once briefly"
+build/micro_bench --benchmark_min_time=0.001 >build/bench.log
+echo "micro_bench: $(grep -c '^BM_' build/bench.log) results"

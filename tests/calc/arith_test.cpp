@@ -57,6 +57,14 @@ TEST(Form5, MultipliesPriceBySharesAndCountsLots) {
   });
 }
 
+TEST(Form5, ClearKeepsTheAmountAndLots) {
+  FormHarness<Form5> h;
+  h.Type({{"Text1", "10"}, {"Text2", "100"}});
+  h.Click("Command1");
+  h.Click("Command2");
+  h.ExpectTexts({{"Text1", ""}, {"Text2", ""}, {"Text3", "1000.00"}, {"Label9", " 1"}});
+}
+
 TEST(Form9, DividesTheDividendByTheDivisor) {
   test::RunCases<Form9>({
       {"100 / 3", {{"Text1", "100"}, {"Text2", "3"}}, {{"Text3", "33.33"}}},

@@ -62,6 +62,8 @@ TEST(ParseLeadingNumber, OutOfRangeExponentsGoToInfinityOrZero) {
   EXPECT_EQ(ParseLeadingNumber("-1e400"), -kInf);
   EXPECT_EQ(ParseLeadingNumber("0.0001e309"), 1e305);
   EXPECT_EQ(ParseLeadingNumber("1e-400"), 0.0);
+  EXPECT_EQ(ParseLeadingNumber("-0.5e-400"), 0.0);
+  EXPECT_EQ(ParseLeadingNumber(".5e400"), kInf);
   EXPECT_EQ(ParseLeadingNumber("1e99999999999999999999"), kInf);
   EXPECT_EQ(ParseLeadingNumber("0e99999999999999999999"), 0.0);
   EXPECT_EQ(ParseLeadingNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
