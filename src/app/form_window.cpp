@@ -49,20 +49,26 @@ void FormWindow::BuildWidgets() {
     QWidget* widget = nullptr;
     switch (control.kind) {
       case ControlKind::Label: {
-        widget = new QLabel(this);
-        SetTextColour(widget, QPalette::WindowText, control.colour);
+        auto* label = new QLabel(this);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);  // results can be copied
+        SetTextColour(label, QPalette::WindowText, control.colour);
+        widget = label;
         break;
       }
       case ControlKind::TextBox:
       case ControlKind::ResultBox: {
         auto* edit = new QLineEdit(this);
         edit->setReadOnly(control.kind == ControlKind::ResultBox);
+        edit->setAccessibleName(ToQString(control.accessible_name));
         SetTextColour(edit, QPalette::Text, control.colour);
+        // Return or the keypad's Enter in any box computes, as "=" does on a calculator.
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnButton("Command1"); });
         widget = edit;
         break;
       }
       case ControlKind::Button: {
         auto* button = new QPushButton(this);
+        button->setAutoDefault(true);  // Enter presses the focused button, as Space does
         const std::string_view name = control.name;
         connect(button, &QPushButton::clicked, this, [this, name] { OnButton(name); });
         widget = button;
@@ -89,6 +95,7 @@ void FormWindow::BuildWidgets() {
 
 void FormWindow::Load() {
   setWindowTitle(ToQString(form_->Spec().caption));
+  setAccessibleName(windowTitle());
   form_->Form_Load();
   ShowChangedTexts();
 }

@@ -9,10 +9,12 @@
 
 #include <QApplication>
 
+#include "app/startup.h"
 #include "app/window_set.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  stockcalc::InstallChineseCatalogue(app);
   stockcalc::WindowSet windows;
   windows.Start();
   return QApplication::exec();

@@ -38,6 +38,7 @@ struct ControlSpec {
   std::string_view text;  // caption or text after load
   TextColour colour = TextColour::Default;
   FontStyle font = FontStyle::Default;
+  std::string_view accessible_name;  // a text box's name for screen readers (labels and buttons use their text)
 };
 
 struct FormSpec {

@@ -4,6 +4,17 @@
 
 namespace stockcalc {
 
+namespace {
+
+// "进货价：" names its box "进货价" for screen readers.
+std::string_view WithoutColon(std::string_view caption) {
+  constexpr std::string_view kColon = "：";
+  if (caption.ends_with(kColon)) caption.remove_suffix(kColon.size());
+  return caption;
+}
+
+}  // namespace
+
 std::vector<ControlSpec> ArithControls(const ArithLayout& layout) {
   using enum ControlKind;
   constexpr int kPromptLeft = 24;
@@ -27,7 +38,8 @@ std::vector<ControlSpec> ArithControls(const ArithLayout& layout) {
          {kBoxLeft, kBoxTops[i], 89, result ? layout.result_height : 25},
          result ? layout.result_placeholder : "",
          result ? TextColour::Red : (i == 1 ? layout.second_operand_colour : TextColour::Default),
-         result ? FontStyle::BoldResult : FontStyle::Default});
+         result ? FontStyle::BoldResult : FontStyle::Default,
+         WithoutColon(row.prompt_caption)});
     controls.push_back(row.unit);
   }
   controls.insert(controls.end(), layout.extra.begin(), layout.extra.end());

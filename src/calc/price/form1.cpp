@@ -12,15 +12,15 @@ using enum TextColour;
 
 constexpr ControlSpec kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "昨天收盘价："},
-    {"Text1", TextBox, {104, 24, 89, 25}, ""},
+    {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label8", Label, {200, 32, 12, 12}, "", Red},
     {"Label4", Label, {232, 32, 12, 12}, "↑："},
     {"Label9", Label, {264, 32, 36, 12}, ""},
     {"Label2", Label, {24, 72, 36, 12}, "涨跌幅："},
-    {"Text2", TextBox, {104, 64, 89, 25}, "1.50"},
+    {"Text2", TextBox, {104, 64, 89, 25}, "1.50", Default, FontStyle::Default, "涨跌幅"},
     {"Label3", Label, {200, 72, 60, 12}, "% 如：1.55"},
     {"Label6", Label, {24, 112, 36, 12}, "最低价："},
-    {"Text3", ResultBox, {104, 104, 89, 33}, "最低价"},
+    {"Text3", ResultBox, {104, 104, 89, 33}, "最低价", Default, FontStyle::Default, "最低价"},
     {"Label5", Label, {200, 112, 6, 12}, "↓下跌："},
     {"Label7", Label, {240, 112, 36, 12}, "", Green},
     {"Command1", Button, {16, 152, 86, 28}, "止盈止损价"},

@@ -14,13 +14,13 @@ using enum TextColour;
 
 constexpr ControlSpec kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "收盘价："},
-    {"Text1", TextBox, {104, 24, 89, 25}, ""},
+    {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "收盘价"},
     {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"},
     {"Label2", Label, {24, 72, 36, 12}, "开盘价："},
-    {"Text2", TextBox, {104, 64, 89, 25}, ""},
+    {"Text2", TextBox, {104, 64, 89, 25}, "", Default, FontStyle::Default, "开盘价"},
     {"Label3", Label, {200, 72, 78, 12}, "元 (精确到分)"},
     {"Label5", Label, {24, 112, 6, 12}, "涨跌幅："},
-    {"Text3", ResultBox, {104, 104, 89, 33}, "涨跌幅度"},
+    {"Text3", ResultBox, {104, 104, 89, 33}, "涨跌幅度", Default, FontStyle::Default, "涨跌幅"},
     {"Label6", Label, {200, 112, 6, 12}, "%"},
     {"Label7", Label, {216, 112, 36, 12}, "涨跌："},
     {"Label8", Label, {248, 112, 36, 12}, "", Red},

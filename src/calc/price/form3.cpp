@@ -12,13 +12,13 @@ using enum TextColour;
 
 constexpr ControlSpec kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "昨天收盘价："},
-    {"Text1", TextBox, {104, 24, 89, 25}, ""},
+    {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"},
     {"Label2", Label, {24, 72, 36, 12}, "涨停价：", Red},
-    {"Text2", ResultBox, {104, 64, 89, 25}, "涨停价", Red},
+    {"Text2", ResultBox, {104, 64, 89, 25}, "涨停价", Red, FontStyle::Default, "涨停价"},
     {"Label3", Label, {200, 72, 78, 12}, "元 (精确到分)"},
     {"Label6", Label, {24, 112, 36, 12}, "跌停价：", Green},
-    {"Text3", ResultBox, {104, 104, 89, 25}, "跌停价", Green},
+    {"Text3", ResultBox, {104, 104, 89, 25}, "跌停价", Green, FontStyle::Default, "跌停价"},
     {"Label5", Label, {200, 112, 78, 12}, "元 (精确到分)"},
     {"Label7", Label, {32, 136, 36, 12}, "上涨：", Red},
     {"Label8", Label, {104, 136, 36, 12}, "", Red},

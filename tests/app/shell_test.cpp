@@ -1,103 +1,14 @@
-#include <QApplication>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
+// The window set: start-up, computing through real widgets, the prompt,
+// switching between windows and ending the program.
+
 #include <QScreen>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
 
-#include "app/look.h"
 #include "app/placement.h"
-#include "app/window_set.h"
+#include "widget_helpers.h"
 
-using stockcalc::FormWindow;
-using stockcalc::WindowSet;
+using namespace test;
 
-namespace {
-
-template <class W>
-W* Child(QWidget& window, const char* name) {
-  auto* widget = window.findChild<W*>(QString::fromLatin1(name));
-  if (widget == nullptr) qFatal("no control %s in %s", name, qPrintable(window.objectName()));
-  return widget;
-}
-
-// Types as a user does: ASCII through key events, Chinese characters as an
-// input method commits them.
-void Type(QLineEdit* edit, const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() < 128) {
-      QTest::keyClicks(edit, QString(c));
-    } else {
-      QInputMethodEvent commit;
-      commit.setCommitString(QString(c));
-      QApplication::sendEvent(edit, &commit);
-    }
-  }
-}
-
-QString TextOf(QWidget& window, const char* name) {
-  if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name))) return edit->text();
-  return Child<QLabel>(window, name)->text();
-}
-
-// Answers the next message box from inside its modal loop, remembering its
-// title, text and buttons.
-struct MessageCatcher {
-  QString title, text;
-  int buttons = -1;
-  bool had_icon = true;
-
-  void Arm() {
-    QTimer::singleShot(0, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      title = box->windowTitle();
-      text = box->text();
-      buttons = static_cast<int>(box->buttons().size());
-      had_icon = box->icon() != QMessageBox::NoIcon;
-      box->accept();
-    });
-  }
-};
-
-int VisibleWindows(const WindowSet& windows) {
-  int visible = 0;
-  for (int n = 1; n <= stockcalc::kFormCount; ++n) {
-    if (windows.Existing(n) != nullptr && windows.Existing(n)->isVisible()) ++visible;
-  }
-  return visible;
-}
-
-void Press(WindowSet& windows, int form, const char* button) {
-  QTest::mouseClick(Child<QPushButton>(windows.Window(form), button), Qt::LeftButton);
-}
-
-// The switch buttons that lead from the main window to window `form`.
-QList<const stockcalc::SwitchButton*> PathTo(int form) {
-  QList<QList<const stockcalc::SwitchButton*>> paths(stockcalc::kFormCount + 1);
-  QList<int> queue{1};
-  QList<bool> seen(stockcalc::kFormCount + 1, false);
-  seen[1] = true;
-  while (!queue.isEmpty()) {
-    const int at = queue.takeFirst();
-    for (const auto& entry : stockcalc::SwitchTable()) {
-      if (entry.from != at || seen[entry.to]) continue;
-      seen[entry.to] = true;
-      paths[entry.to] = paths[at];
-      paths[entry.to].append(&entry);
-      queue.append(entry.to);
-    }
-  }
-  return paths[form];
-}
-
-}  // namespace
-
-class WidgetTest : public QObject {
+class ShellTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -218,5 +129,5 @@ class WidgetTest : public QObject {
   }
 };
 
-QTEST_MAIN(WidgetTest)
-#include "widget_test.moc"
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"

@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace stockcalc {
+
+// Loads Qt's own Chinese strings (the message box's "确定", a text box's
+// context menu), whatever the system's locale. Without the catalogue
+// installed the program still runs, with Qt's English strings.
+void InstallChineseCatalogue(QCoreApplication& app);
+
+}  // namespace stockcalc
