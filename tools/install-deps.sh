@@ -9,6 +9,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev gcovr
+  desktop-file-utils appstream dpkg-dev x11-utils
   locales xvfb xauth imagemagick
 )
 

@@ -11,6 +11,7 @@ quick=false
 [ "${1:-}" = "--quick" ] && quick=true
 
 step() { printf '\n==== %s\n' "$*"; }
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 tools/install-deps.sh
 
@@ -33,6 +34,11 @@ echo "clang-tidy: no findings in src/"
 
 step "fuzz smoke: each target for 60 seconds"
 fuzz/run.sh 60
+
+step "Debian package: build it, install it with apt, start the installed program"
+(cd build && cpack -G DEB >/dev/null)
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./build/stockcalc_*.deb >/dev/null
+tools/check-installed.sh /usr/bin/stockcalc
 
 step "benchmarks, each once briefly"
 build/micro_bench --benchmark_min_time=0.001 >build/bench.log

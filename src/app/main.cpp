@@ -14,6 +14,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.stockcalc.StockCalc"));
   stockcalc::InstallChineseCatalogue(app);
   stockcalc::WindowSet windows;
   windows.Start();
