@@ -9,7 +9,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev gcovr
-  desktop-file-utils appstream dpkg-dev x11-utils
+  desktop-file-utils appstream dpkg-dev x11-utils libxcb1-dev
   locales xvfb xauth imagemagick
 )
 

@@ -40,6 +40,8 @@ step "Debian package: build it, install it with apt, start the installed program
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./build/stockcalc_*.deb >/dev/null
 tools/check-installed.sh /usr/bin/stockcalc
 
-step "benchmarks, each once briefly"
+step "benchmarks, each once briefly (they measure; nothing here asserts a time)"
 build/micro_bench --benchmark_min_time=0.001 >build/bench.log
 echo "micro_bench: $(grep -c '^BM_' build/bench.log) results"
+build/widget_bench --benchmark_min_time=0.001 | grep '^BM_'
+bench/startup/run.sh 1
