@@ -39,7 +39,7 @@ void Form::OnClick(std::string_view button, std::function<void()> handler) {
   handlers_.emplace_back(button, std::move(handler));
 }
 
-void Form::ComputeOrReport(const std::function<void()>& compute, std::string_view no_result) {
+void Form::ComputeOrReport(const std::function<void()>& compute) {
   std::vector<std::string> before;
   before.reserve(controls_.size());
   for (const TextControl& control : controls_) before.push_back(control.Text());
@@ -47,7 +47,7 @@ void Form::ComputeOrReport(const std::function<void()>& compute, std::string_vie
     compute();
   } catch (const NoResult&) {
     for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].SetText(std::move(before[i]));
-    prompter_.ShowMessage(no_result);
+    prompter_.ShowMessage(kOutOfRangeMessage);
   }
 }
 

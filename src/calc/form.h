@@ -17,6 +17,9 @@ namespace stockcalc {
 // shows these texts and forwards clicks; tests drive them directly.
 class Form {
  public:
+  // Shown when a computation has no finite result.
+  static constexpr std::string_view kOutOfRangeMessage = "计算结果超出数值范围，请检查输入的数字！";
+
   Form(const FormSpec& spec, Prompter& prompter);
   virtual ~Form() = default;
   Form(const Form&) = delete;
@@ -40,13 +43,10 @@ class Form {
   void OnClick(std::string_view button, std::function<void()> handler);
 
   // Runs a computation. When it has no finite result the texts are put
-  // back as they were before it started and the message `no_result` shows.
-  void ComputeOrReport(const std::function<void()>& compute, std::string_view no_result = kOutOfRangeMessage);
+  // back as they were before it started and kOutOfRangeMessage shows.
+  void ComputeOrReport(const std::function<void()>& compute);
 
   Prompter& prompter() { return prompter_; }
-
- public:
-  static constexpr std::string_view kOutOfRangeMessage = "计算结果超出数值范围，请检查输入的数字！";
 
  private:
   const FormSpec& spec_;
