@@ -20,13 +20,6 @@ tools/build.sh -DSTOCKCALC_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 (cd build && ctest --output-on-failure --timeout 300)
 $quick && exit 0
 
-step "the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOCKCALC_WERROR=ON \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
-cmake --build build-asan --parallel
-(cd build-asan && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --output-on-failure --timeout 600)
-
 step "clang-tidy"
 run-clang-tidy -quiet -p build -j "$(nproc)" '/src/' >build/clang-tidy.log 2>&1 || { cat build/clang-tidy.log; exit 1; }
 if grep -E '(warning|error):' build/clang-tidy.log; then exit 1; fi
@@ -45,3 +38,10 @@ build/micro_bench --benchmark_min_time=0.001 >build/bench.log
 echo "micro_bench: $(grep -c '^BM_' build/bench.log) results"
 build/widget_bench --benchmark_min_time=0.001 | grep '^BM_'
 bench/startup/run.sh 1
+
+step "the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOCKCALC_WERROR=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
+cmake --build build-asan --parallel
+(cd build-asan && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --output-on-failure --timeout 600)
