@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
   QWidget window;
   window.setWindowTitle(QStringLiteral("鼎衡股票计算器    作者：青松"));
   QFont font;
-  font.setFamilies({QStringLiteral("Noto Sans CJK SC")});
+  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                    QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")});
   font.setPixelSize(12);
   window.setFont(font);
   window.setFixedSize(307, 231);
