@@ -23,15 +23,18 @@ void Require(bool ok, const char* what, const std::string& text) {
 }
 
 void CheckCleaning(const std::string& text) {
-  const UnitList lists[] = {units::kYuan, units::kYuanPercent, units::kShares, units::kPieces, units::kPercent};
+  const UnitList lists[] = {units::kYuan, units::kYuanPercent, units::kShares, units::kPieces,
+                            units::kPercent};
   for (const UnitList units : lists) {
     TextControl box(ControlKind::TextBox, text);
     CleanNumberField(box, units);
     const std::string once = box.Text();
     CleanNumberField(box, units);
     Require(box.Text() == once, "CleanNumberField is idempotent", text);
-    for (const char* mark : {"。", "，", ","}) Require(once.find(mark) == std::string::npos, "no separator left", text);
-    for (const std::string_view unit : units) Require(once.find(unit) == std::string::npos, "no unit left", text);
+    for (const char* mark : {"。", "，", ","})
+      Require(once.find(mark) == std::string::npos, "no separator left", text);
+    for (const std::string_view unit : units)
+      Require(once.find(unit) == std::string::npos, "no unit left", text);
   }
 }
 
@@ -43,21 +46,24 @@ void CheckFormats(double x, const std::string& context) {
   Require(std::regex_match(two, two_decimals), "FormatTwoDecimals form", context + " -> " + two);
   Require(two != "-0.00", "never -0.00", context);
   const std::string none = FormatDecimals(x, 0);
-  Require(std::regex_match(none, whole) && none != "-0", "FormatDecimals(x, 0) form", context + " -> " + none);
+  Require(std::regex_match(none, whole) && none != "-0", "FormatDecimals(x, 0) form",
+          context + " -> " + none);
 
   const std::string text = NumberText(x);
   const double back = ParseLeadingNumber(text);
   Require(std::isfinite(back) && NumberText(back) == text, "NumberText reads back", context + " -> " + text);
   const double rounded = RoundTwoDecimals(x);
-  if (std::isfinite(rounded)) Require(FormatTwoDecimals(rounded) == FormatTwoDecimals(ParseLeadingNumber(NumberText(rounded))),
-                                      "rounded value survives its text", context);
+  if (std::isfinite(rounded))
+    Require(FormatTwoDecimals(rounded) == FormatTwoDecimals(ParseLeadingNumber(NumberText(rounded))),
+            "rounded value survives its text", context);
 }
 
 void CheckWholeNumber(const std::string& text) {
   const auto whole = ParseWholeNumber(text);
   if (!whole) return;
   // Accepted only when the leading number is the whole text (blanks aside).
-  Require(text.find_first_not_of(" \t\n0123456789+-.eEdD") == std::string::npos, "whole text is one number", text);
+  Require(text.find_first_not_of(" \t\n0123456789+-.eEdD") == std::string::npos, "whole text is one number",
+          text);
   const double leading = ParseLeadingNumber(text);
   Require(leading == *whole || (std::isnan(leading) && std::isnan(*whole)), "whole equals leading", text);
 }

@@ -65,13 +65,22 @@ const std::vector<Window>& Windows() {
         {"Label15", "总股数：" + kNumberText},
         {"Text5", kAmount},
         {"Label7", "平均股价：" + kAmount}}},
-      {{{"Text1", {units::kYuan, kAmount}}, {"Text2", {units::kPieces, kNumberText}}, {"Text5", {units::kPercent}}},
-       {{"Text3", kAmount}, {"Text4", kAmount}, {"Label7", "上涨：" + kAmount + "元"}, {"Label8", "下跌：" + kAmount + " 元"}}},
+      {{{"Text1", {units::kYuan, kAmount}},
+        {"Text2", {units::kPieces, kNumberText}},
+        {"Text5", {units::kPercent}}},
+       {{"Text3", kAmount},
+        {"Text4", kAmount},
+        {"Label7", "上涨：" + kAmount + "元"},
+        {"Label8", "下跌：" + kAmount + " 元"}}},
       {{{"Text1", {units::kYuan}},
         {"Text2", {units::kYuanPercent}},
         {"Text4", {units::kYuanPercent}},
         {"Text6", {units::kYuanPercent}}},
-       {{"Text3", kAmount}, {"Text5", kAmount}, {"Text7", kAmount}, {"Label15", kAmount}, {"Label16", kAmount},
+       {{"Text3", kAmount},
+        {"Text5", kAmount},
+        {"Text7", kAmount},
+        {"Label15", kAmount},
+        {"Label16", kAmount},
         {"Label17", kAmount}}},
       {{{"Text1", {units::kYuan}}, {"Text2", {units::kYuanPercent}}}, {{"Text3", kAmount}}},
   };
@@ -116,21 +125,22 @@ class Session {
     Form& f = *forms_[static_cast<std::size_t>(form - 1)];
     const Window& window = Windows()[static_cast<std::size_t>(form - 1)];
     std::map<std::string, std::string> before;
-    for (std::size_t i = 0; i < f.Spec().controls.size(); ++i) {
-      before[std::string(f.Spec().controls[i].name)] = f.Controls()[i].Text();
+    for (std::size_t i = 0; i < f.Layout().controls.size(); ++i) {
+      before[std::string(f.Layout().controls[i].name)] = f.Controls()[i].Text();
     }
     recorder_.messages.clear();
     f.Click(button);
 
     const bool message = !recorder_.messages.empty();
     const bool zero_shares = message && recorder_.messages.back() == Form6::kZeroSharesMessage;
-    for (std::size_t i = 0; i < f.Spec().controls.size(); ++i) {
-      const std::string name(f.Spec().controls[i].name);
+    for (std::size_t i = 0; i < f.Layout().controls.size(); ++i) {
+      const std::string name(f.Layout().controls[i].name);
       const std::string& now = f.Controls()[i].Text();
       if (now == before[name]) continue;
       if (auto in = window.inputs.find(name); in != window.inputs.end()) {
         const auto typed = typed_[static_cast<std::size_t>(form - 1)].find(name);
-        const std::string original = typed == typed_[static_cast<std::size_t>(form - 1)].end() ? before[name] : typed->second;
+        const std::string original =
+            typed == typed_[static_cast<std::size_t>(form - 1)].end() ? before[name] : typed->second;
         const bool cleared = now.empty() && std::string(button) == "Command2";
         const bool ok = cleared || now == original || now == Cleaned(original, in->second.units) ||
                         (!in->second.rewritten.empty() && Matches(now, in->second.rewritten));
@@ -139,7 +149,8 @@ class Session {
       }
       const auto out = window.outputs.find(name);
       if (out == window.outputs.end()) Fail("a fixed caption changed", form, name, now);
-      if (message && !(zero_shares && name != "Text5" && name != "Label7")) Fail("written despite a message", form, name, now);
+      if (message && !(zero_shares && name != "Text5" && name != "Label7"))
+        Fail("written despite a message", form, name, now);
       if (!Matches(now, out->second)) Fail("output not in its form", form, name, now);
       for (const char* bad : {"inf", "nan", "-0.00"}) {
         if (now.find(bad) != std::string::npos) Fail("shows a value that is not one", form, name, now);

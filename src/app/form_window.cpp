@@ -33,19 +33,19 @@ FormWindow::FormWindow(int number, SwitchHandler on_switch)
                            Qt::MSWindowsFixedSizeDialogHint),
       form_(CreateForm(number, *this)),
       on_switch_(std::move(on_switch)) {
-  const FormSpec& spec = form_->Spec();
-  setObjectName(ToQString(spec.class_name));
+  const WindowLayout& layout = form_->Layout();
+  setObjectName(ToQString(layout.class_name));
   setFont(WindowFont());
   // A fixed single border: the window cannot be resized.
-  setFixedSize(spec.client_width, spec.client_height);
+  setFixedSize(layout.client_width, layout.client_height);
   BuildWidgets();
 }
 
 FormWindow::~FormWindow() = default;
 
 void FormWindow::BuildWidgets() {
-  const FormSpec& spec = form_->Spec();
-  for (const ControlSpec& control : spec.controls) {
+  const WindowLayout& layout = form_->Layout();
+  for (const ControlLayout& control : layout.controls) {
     QWidget* widget = nullptr;
     switch (control.kind) {
       case ControlKind::Label: {
@@ -83,18 +83,18 @@ void FormWindow::BuildWidgets() {
   }
 
   QWidget* previous = nullptr;
-  for (const std::string_view name : spec.tab_order) {
+  for (const std::string_view name : layout.tab_order) {
     auto* widget = findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
     if (previous != nullptr) setTabOrder(previous, widget);
     previous = widget;
   }
-  if (!spec.tab_order.empty()) {
-    findChild<QWidget*>(ToQString(spec.tab_order.front()), Qt::FindDirectChildrenOnly)->setFocus();
+  if (!layout.tab_order.empty()) {
+    findChild<QWidget*>(ToQString(layout.tab_order.front()), Qt::FindDirectChildrenOnly)->setFocus();
   }
 }
 
 void FormWindow::Load() {
-  setWindowTitle(ToQString(form_->Spec().caption));
+  setWindowTitle(ToQString(form_->Layout().caption));
   setAccessibleName(windowTitle());
   form_->Form_Load();
   ShowChangedTexts();

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "calc/form_spec.h"
+#include "calc/layout.h"
 
 namespace stockcalc {
 

@@ -6,21 +6,21 @@
 
 namespace stockcalc {
 
-Form::Form(const FormSpec& spec, Prompter& prompter) : spec_(spec), prompter_(prompter) {
-  controls_.reserve(spec.controls.size());
-  for (const ControlSpec& control : spec.controls) controls_.emplace_back(control.kind);
+Form::Form(const WindowLayout& layout, Prompter& prompter) : layout_(layout), prompter_(prompter) {
+  controls_.reserve(layout.controls.size());
+  for (const ControlLayout& control : layout.controls) controls_.emplace_back(control.kind);
 }
 
 TextControl& Form::Control(std::string_view name) {
-  for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-    if (spec_.controls[i].name == name) return controls_[i];
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    if (layout_.controls[i].name == name) return controls_[i];
   }
-  throw std::out_of_range(std::string(spec_.class_name) + " has no control " + std::string(name));
+  throw std::out_of_range(std::string(layout_.class_name) + " has no control " + std::string(name));
 }
 
 void Form::Form_Load() {
-  for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-    controls_[i].SetText(std::string(spec_.controls[i].text));
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    controls_[i].SetText(std::string(layout_.controls[i].text));
   }
   ++load_count_;
 }

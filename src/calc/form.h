@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/layout.h"
 #include "fields/prompt.h"
 #include "fields/text_control.h"
 
@@ -20,12 +20,12 @@ class Form {
   // Shown when a computation has no finite result.
   static constexpr std::string_view kOutOfRangeMessage = "计算结果超出数值范围，请检查输入的数字！";
 
-  Form(const FormSpec& spec, Prompter& prompter);
+  Form(const WindowLayout& layout, Prompter& prompter);
   virtual ~Form() = default;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  [[nodiscard]] const FormSpec& Spec() const { return spec_; }
+  [[nodiscard]] const WindowLayout& Layout() const { return layout_; }
   [[nodiscard]] std::vector<TextControl>& Controls() { return controls_; }
 
   // The control of that name; throws std::out_of_range for an unknown name.
@@ -49,7 +49,7 @@ class Form {
   Prompter& prompter() { return prompter_; }
 
  private:
-  const FormSpec& spec_;
+  const WindowLayout& layout_;
   Prompter& prompter_;
   std::vector<TextControl> controls_;
   std::vector<std::pair<std::string_view, std::function<void()>>> handlers_;

@@ -81,7 +81,7 @@ class DesktopTest : public QObject {
       FormWindow& window = Open(windows, form);
       window.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&window));
-      const auto order = window.Calculator().Spec().tab_order;
+      const auto order = window.Calculator().Layout().tab_order;
       const QString where = QStringLiteral("Form%1").arg(form);
       QCOMPARE(QApplication::focusWidget()->objectName(), Name(order.front()));
       for (std::size_t i = 1; i <= order.size(); ++i) {

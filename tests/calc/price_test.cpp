@@ -115,7 +115,8 @@ TEST(Form3, ClearEmptiesTheCloseAlone) {
   h.Type({{"Text1", "10"}});
   h.Click("Command1");
   h.Click("Command2");
-  h.ExpectTexts({{"Text1", ""}, {"Text2", "11.00"}, {"Text3", "9.00"}, {"Label8", "1.00元"}, {"Label10", "-1.00元"}});
+  h.ExpectTexts(
+      {{"Text1", ""}, {"Text2", "11.00"}, {"Text3", "9.00"}, {"Label8", "1.00元"}, {"Label10", "-1.00元"}});
 }
 
 TEST(Form7, CompoundsOverTheCount) {

@@ -15,7 +15,7 @@ std::string_view WithoutColon(std::string_view caption) {
 
 }  // namespace
 
-std::vector<ControlSpec> ArithControls(const ArithLayout& layout) {
+std::vector<ControlLayout> ArithControls(const ArithLayout& layout) {
   using enum ControlKind;
   constexpr int kPromptLeft = 24;
   constexpr int kBoxLeft = 104;
@@ -23,7 +23,7 @@ std::vector<ControlSpec> ArithControls(const ArithLayout& layout) {
   constexpr int kBoxTops[] = {24, 64, 104};
   constexpr std::string_view kBoxNames[] = {"Text1", "Text2", "Text3"};
 
-  std::vector<ControlSpec> controls;
+  std::vector<ControlLayout> controls;
   for (std::size_t i = 0; i < layout.rows.size(); ++i) {
     const ArithLayout::Row& row = layout.rows[i];
     const bool result = i == 2;

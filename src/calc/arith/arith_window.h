@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/layout.h"
 #include "fields/prompt.h"
 #include "fields/text_control.h"
 
@@ -20,7 +20,7 @@ struct ArithLayout {
     std::string_view prompt_name;  // "Label1"
     std::string_view prompt_caption;
     TextColour prompt_colour = TextColour::Default;
-    ControlSpec unit;  // the note beside the box
+    ControlLayout unit;  // the note beside the box
   };
   std::array<Row, 3> rows;  // first operand, second operand, result
   TextColour second_operand_colour = TextColour::Default;
@@ -31,11 +31,11 @@ struct ArithLayout {
   std::string_view compute_caption;
   std::string_view command4_caption;
   std::string_view command5_caption;
-  std::span<const ControlSpec> extra;  // controls only one window has
+  std::span<const ControlLayout> extra;  // controls only one window has
 };
 
 // The layout table of one arithmetic window.
-std::vector<ControlSpec> ArithControls(const ArithLayout& layout);
+std::vector<ControlLayout> ArithControls(const ArithLayout& layout);
 
 // The first steps of every arithmetic compute button: both operand boxes
 // cleaned ("元" from both, "%" from the second too), then checked in order.

@@ -11,8 +11,8 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-const std::vector<ControlSpec>& LayoutTable() {
-  static const std::vector<ControlSpec> controls = ArithControls({
+const std::vector<ControlLayout>& LayoutTable() {
+  static const std::vector<ControlLayout> controls = ArithControls({
       .rows = {{
           {"Label1", "进货价：", Default, {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"}},
           {"Label2", "利润：", Red, {"Label3", Label, {200, 72, 78, 12}, "元 (精确到分)"}},
@@ -35,9 +35,9 @@ constexpr std::string_view kTabOrder[] = {"Text1",    "Text2",    "Text3",    "C
 
 }  // namespace
 
-const FormSpec Form4::kSpec = {"Form4", "加法计算", 307, 231, LayoutTable(), kTabOrder};
+const WindowLayout Form4::kLayout = {"Form4", "加法计算", 307, 231, LayoutTable(), kTabOrder};
 
-Form4::Form4(Prompter& prompter) : Form(kSpec, prompter) {
+Form4::Form4(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

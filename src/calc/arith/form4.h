@@ -7,7 +7,7 @@ namespace stockcalc {
 // Selling price = purchase price + profit.
 class Form4 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form4(Prompter& prompter);
 

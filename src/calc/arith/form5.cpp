@@ -11,13 +11,13 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kLots[] = {
+constexpr ControlLayout kLots[] = {
     {"Label9", Label, {232, 72, 48, 14}, "", Red, FontStyle::BoldResult},
     {"Label10", Label, {280, 72, 12, 12}, "手"},
 };
 
-const std::vector<ControlSpec>& LayoutTable() {
-  static const std::vector<ControlSpec> controls = ArithControls({
+const std::vector<ControlLayout>& LayoutTable() {
+  static const std::vector<ControlLayout> controls = ArithControls({
       .rows = {{
           {"Label1", "单价：", Default, {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"}},
           {"Label2", "数量：", Default, {"Label3", Label, {200, 72, 12, 12}, "股"}},
@@ -40,9 +40,9 @@ constexpr std::string_view kTabOrder[] = {"Text1", "Text2",    "Command1", "Comm
 
 }  // namespace
 
-const FormSpec Form5::kSpec = {"Form5", "乘法计算", 307, 231, LayoutTable(), kTabOrder};
+const WindowLayout Form5::kLayout = {"Form5", "乘法计算", 307, 231, LayoutTable(), kTabOrder};
 
-Form5::Form5(Prompter& prompter) : Form(kSpec, prompter) {
+Form5::Form5(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

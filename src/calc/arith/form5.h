@@ -7,7 +7,7 @@ namespace stockcalc {
 // Amount = price per share x number of shares, with the lots of 100 shares.
 class Form5 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form5(Prompter& prompter);
 

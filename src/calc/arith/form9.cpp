@@ -11,8 +11,8 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-const std::vector<ControlSpec>& LayoutTable() {
-  static const std::vector<ControlSpec> controls = ArithControls({
+const std::vector<ControlLayout>& LayoutTable() {
+  static const std::vector<ControlLayout> controls = ArithControls({
       .rows = {{
           {"Label1", "被除数：", Default, {"Label4", Label, {208, 32, 60, 12}, "(精确到分)"}},
           {"Label2", "除数：", Default, {"Label5", Label, {208, 72, 48, 12}, "（整数）"}},
@@ -34,9 +34,9 @@ constexpr std::string_view kTabOrder[] = {"Text1",    "Text2",    "Text3",    "C
 
 }  // namespace
 
-const FormSpec Form9::kSpec = {"Form9", "除法计算", 307, 231, LayoutTable(), kTabOrder};
+const WindowLayout Form9::kLayout = {"Form9", "除法计算", 307, 231, LayoutTable(), kTabOrder};
 
-Form9::Form9(Prompter& prompter) : Form(kSpec, prompter) {
+Form9::Form9(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

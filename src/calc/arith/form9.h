@@ -8,7 +8,7 @@ namespace stockcalc {
 // price-earnings multiple.
 class Form9 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
   static constexpr std::string_view kZeroDivisorMessage = "除数不能为零！";
 
   explicit Form9(Prompter& prompter);

@@ -12,7 +12,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {8, 16, 36, 12}, "买入价格："},
     {"Text1", TextBox, {88, 8, 89, 25}, "", Default, FontStyle::Default, "买入价格"},
     {"Label6", Label, {184, 16, 36, 12}, " 元 "},
@@ -57,9 +57,9 @@ double TakeWholeShares(TextControl& box) {
 
 }  // namespace
 
-const FormSpec Form6::kSpec = {"Form6", "股票补仓后平均成本计算", 307, 231, kControls, kTabOrder};
+const WindowLayout Form6::kLayout = {"Form6", "股票补仓后平均成本计算", 307, 231, kControls, kTabOrder};
 
-Form6::Form6(Prompter& prompter) : Form(kSpec, prompter) {
+Form6::Form6(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

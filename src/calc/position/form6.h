@@ -7,7 +7,7 @@ namespace stockcalc {
 // The average cost of a position bought in two lots.
 class Form6 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
   static constexpr std::string_view kZeroSharesMessage = "总股数为零，无法计算平均股价！";
 
   explicit Form6(Prompter& prompter);

@@ -10,7 +10,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {8, 8, 36, 12}, "昨天收盘价："},
     {"Text1", TextBox, {80, 8, 89, 22}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label14", Label, {176, 16, 78, 12}, "元 (精确到分)"},
@@ -45,9 +45,9 @@ constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3",    "Text4",
 
 }  // namespace
 
-const FormSpec Form8::kSpec = {"Form8", "股票分批补仓价计算", 307, 231, kControls, kTabOrder};
+const WindowLayout Form8::kLayout = {"Form8", "股票分批补仓价计算", 307, 231, kControls, kTabOrder};
 
-Form8::Form8(Prompter& prompter) : Form(kSpec, prompter) {
+Form8::Form8(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

@@ -9,7 +9,7 @@ namespace stockcalc {
 // Prices at which to add to a position after three staged falls.
 class Form8 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form8(Prompter& prompter);
 

@@ -10,7 +10,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "昨天收盘价："},
     {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label8", Label, {200, 32, 12, 12}, "", Red},
@@ -37,9 +37,9 @@ constexpr std::string_view kTabOrder[] = {"Text1",    "Text2",    "Command1", "C
 
 }  // namespace
 
-const FormSpec Form1::kSpec = {"Form1", "鼎衡股票计算器    作者：青松", 307, 231, kControls, kTabOrder};
+const WindowLayout Form1::kLayout = {"Form1", "鼎衡股票计算器    作者：青松", 307, 231, kControls, kTabOrder};
 
-Form1::Form1(Prompter& prompter) : Form(kSpec, prompter) {
+Form1::Form1(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
 }
 

@@ -8,7 +8,7 @@ namespace stockcalc {
 // and a percentage. Its other buttons switch windows.
 class Form1 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form1(Prompter& prompter);
 

@@ -12,7 +12,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "收盘价："},
     {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "收盘价"},
     {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"},
@@ -33,9 +33,9 @@ constexpr std::string_view kTabOrder[] = {"Command3", "Text3", "Command2", "Comm
 
 }  // namespace
 
-const FormSpec Form2::kSpec = {"Form2", "涨跌幅计算", 307, 231, kControls, kTabOrder};
+const WindowLayout Form2::kLayout = {"Form2", "涨跌幅计算", 307, 231, kControls, kTabOrder};
 
-Form2::Form2(Prompter& prompter) : Form(kSpec, prompter) {
+Form2::Form2(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

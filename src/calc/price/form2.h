@@ -7,7 +7,7 @@ namespace stockcalc {
 // Percent change between a closing price and an opening price.
 class Form2 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
   static constexpr std::string_view kZeroOpeningMessage = "开盘价不能为零，无法计算涨跌幅！";
 
   explicit Form2(Prompter& prompter);

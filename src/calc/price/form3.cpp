@@ -10,7 +10,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {24, 24, 36, 12}, "昨天收盘价："},
     {"Text1", TextBox, {104, 24, 89, 25}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label4", Label, {200, 32, 78, 12}, "元 (精确到分)"},
@@ -38,9 +38,9 @@ constexpr double kLimitDown = 0.9;
 
 }  // namespace
 
-const FormSpec Form3::kSpec = {"Form3", "涨停价、跌停价计算", 307, 231, kControls, kTabOrder};
+const WindowLayout Form3::kLayout = {"Form3", "涨停价、跌停价计算", 307, 231, kControls, kTabOrder};
 
-Form3::Form3(Prompter& prompter) : Form(kSpec, prompter) {
+Form3::Form3(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

@@ -7,7 +7,7 @@ namespace stockcalc {
 // The day's limit-up and limit-down prices, 10 % either side of the close.
 class Form3 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form3(Prompter& prompter);
 

@@ -13,7 +13,7 @@ namespace {
 using enum ControlKind;
 using enum TextColour;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Label1", Label, {16, 32, 36, 12}, "昨天收盘价："},
     {"Text1", TextBox, {88, 24, 89, 25}, "", Default, FontStyle::Default, "昨天收盘价"},
     {"Label3", Label, {192, 32, 78, 12}, "元 (精确到分)"},
@@ -39,9 +39,9 @@ constexpr std::string_view kTabOrder[] = {"Text1",    "Text2", "Command1", "Comm
 
 }  // namespace
 
-const FormSpec Form7::kSpec = {"Form7", "复利计算器-终端PC版", 304, 231, kControls, kTabOrder};
+const WindowLayout Form7::kLayout = {"Form7", "复利计算器-终端PC版", 304, 231, kControls, kTabOrder};
 
-Form7::Form7(Prompter& prompter) : Form(kSpec, prompter) {
+Form7::Form7(Prompter& prompter) : Form(kLayout, prompter) {
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
 }

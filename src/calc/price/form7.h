@@ -7,7 +7,7 @@ namespace stockcalc {
 // A price compounded over a number of equal consecutive rises or falls.
 class Form7 final : public Form {
  public:
-  static const FormSpec kSpec;
+  static const WindowLayout kLayout;
 
   explicit Form7(Prompter& prompter);
 

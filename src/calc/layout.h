@@ -31,22 +31,23 @@ struct Rect {
 // One row of a window's layout table: a control and its state after load.
 // Labels size themselves to their text from their left edge, so a label's
 // width and height are only where the layout started from.
-struct ControlSpec {
+struct ControlLayout {
   std::string_view name;  // "Text1", "Label7", "Command1": also the widget's object name
   ControlKind kind = ControlKind::Label;
   Rect geometry;
   std::string_view text;  // caption or text after load
   TextColour colour = TextColour::Default;
   FontStyle font = FontStyle::Default;
-  std::string_view accessible_name;  // a text box's name for screen readers (labels and buttons use their text)
+  std::string_view
+      accessible_name;  // a text box's name for screen readers (labels and buttons use their text)
 };
 
-struct FormSpec {
+struct WindowLayout {
   std::string_view class_name;  // "Form1": also the window's object name
   std::string_view caption;     // window caption after load
   int client_width = 307;
   int client_height = 231;
-  std::span<const ControlSpec> controls;
+  std::span<const ControlLayout> controls;
   std::span<const std::string_view> tab_order;  // the first takes the focus when the window opens
 };
 
