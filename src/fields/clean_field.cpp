@@ -16,8 +16,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 void CleanNumberField(TextControl& box, UnitList units) {
   static constexpr std::string_view kDecimalMarks[] = {"。", "，", ","};
-  for (const std::string_view mark : kDecimalMarks) box.SetText(ReplaceAll(box.Text(), mark, "."));
-  for (const std::string_view unit : units) box.SetText(ReplaceAll(box.Text(), unit, ""));
+  // Each step is written back; a step with nothing to replace leaves the text as it is.
+  auto replace = [&box](std::string_view from, std::string_view to) {
+    if (box.Text().find(from) != std::string::npos) box.SetText(ReplaceAll(box.Text(), from, to));
+  };
+  for (const std::string_view mark : kDecimalMarks) replace(mark, ".");
+  for (const std::string_view unit : units) replace(unit, "");
 }
 
 void ClearFields(std::initializer_list<TextControl*> boxes) {
