@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev gcovr
   desktop-file-utils appstream dpkg-dev x11-utils libxcb1-dev
-  locales xvfb xauth imagemagick
+  locales xvfb xauth imagemagick xdotool
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
