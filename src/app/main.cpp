@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.stockcalc.StockCalc"));
   stockcalc::InstallChineseCatalogue(app);
+  stockcalc::InstallWindowAccessibility();
   stockcalc::WindowSet windows;
   windows.Start();
   return QApplication::exec();

@@ -1,8 +1,12 @@
 #include "app/startup.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include "app/form_window.h"
 
 namespace stockcalc {
 
@@ -14,5 +18,16 @@ void InstallChineseCatalogue(QCoreApplication& app) {
     delete catalogue;
   }
 }
+
+namespace {
+
+QAccessibleInterface* CalculatorWindowAccessible(const QString& /*class_name*/, QObject* object) {
+  auto* window = dynamic_cast<FormWindow*>(object);
+  return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+}  // namespace
+
+void InstallWindowAccessibility() { QAccessible::installFactory(CalculatorWindowAccessible); }
 
 }  // namespace stockcalc

@@ -9,4 +9,8 @@ namespace stockcalc {
 // installed the program still runs, with Qt's English strings.
 void InstallChineseCatalogue(QCoreApplication& app);
 
+// Screen readers announce each calculator window as a window with its
+// caption (a plain top-level widget would otherwise be a nameless filler).
+void InstallWindowAccessibility();
+
 }  // namespace stockcalc

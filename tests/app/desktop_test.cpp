@@ -34,7 +34,10 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { stockcalc::InstallChineseCatalogue(*QCoreApplication::instance()); }
+  void initTestCase() {
+    stockcalc::InstallChineseCatalogue(*QCoreApplication::instance());
+    stockcalc::InstallWindowAccessibility();
+  }
 
   void ThePromptsButtonIsChineseWhateverTheLocale() {
     QCOMPARE(qgetenv("LANG"), QByteArray("C"));
@@ -98,6 +101,7 @@ class DesktopTest : public QObject {
       FormWindow& window = Open(windows, form);
       QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
       QCOMPARE(root->text(QAccessible::Name), window.windowTitle());
+      QCOMPARE(root->role(), QAccessible::Window);
       int named = 0;
       for (int i = 0; i < root->childCount(); ++i) {
         QAccessibleInterface* child = root->child(i);
