@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "app/fit_text.h"
 #include "app/look.h"
 #include "app/message_box.h"
 
@@ -63,6 +64,12 @@ void FormWindow::BuildWidgets() {
         SetTextColour(edit, QPalette::Text, control.colour);
         // Return or the keypad's Enter in any box computes, as "=" does on a calculator.
         connect(edit, &QLineEdit::returnPressed, this, [this] { OnButton("Command1"); });
+        // A box shrunk to show a long computed text takes the window's font
+        // again as soon as the user types into it.
+        connect(edit, &QLineEdit::textEdited, this, [edit, font = FontOf(control.font)] {
+          edit->setFont(font);
+          edit->setToolTip({});
+        });
         widget = edit;
         break;
       }
@@ -78,7 +85,7 @@ void FormWindow::BuildWidgets() {
     widget->setObjectName(ToQString(control.name));
     widget->setGeometry(control.geometry.left, control.geometry.top, control.geometry.width,
                         control.geometry.height);
-    if (control.font == FontStyle::BoldResult) widget->setFont(BoldResultFont());
+    if (control.font != FontStyle::Default) widget->setFont(FontOf(control.font));
     widgets_.push_back(widget);
   }
 
@@ -97,7 +104,7 @@ void FormWindow::Load() {
   setWindowTitle(ToQString(form_->Layout().caption));
   setAccessibleName(windowTitle());
   form_->Form_Load();
-  ShowChangedTexts();
+  ShowLoadedTexts();
 }
 
 void FormWindow::OnButton(std::string_view button) {
@@ -118,21 +125,41 @@ void FormWindow::TakeTypedTexts() {
   }
 }
 
+void FormWindow::ShowLoadedTexts() {
+  // The captions stand as the layout table draws them, overlaps and all.
+  auto& controls = form_->Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const QString text = QString::fromStdString(controls[i].Text());
+    switch (controls[i].Kind()) {
+      case ControlKind::Label:
+        static_cast<QLabel*>(widgets_[i])->setText(text);
+        widgets_[i]->adjustSize();  // labels size themselves from their left edge
+        break;
+      case ControlKind::TextBox:
+      case ControlKind::ResultBox: {
+        auto* edit = static_cast<QLineEdit*>(widgets_[i]);
+        edit->setText(text);
+        edit->setCursorPosition(0);
+        break;
+      }
+      case ControlKind::Button: static_cast<QPushButton*>(widgets_[i])->setText(text); break;
+    }
+    controls[i].MarkShown();
+  }
+}
+
 void FormWindow::ShowChangedTexts() {
+  // What a click wrote shows in full wherever the layout leaves room for it.
   auto& controls = form_->Controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     TextControl& control = controls[i];
     if (!control.Changed()) continue;
     const QString text = QString::fromStdString(control.Text());
+    const QFont font = FontOf(form_->Layout().controls[i].font);
     switch (control.Kind()) {
-      case ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(widgets_[i]);
-        label->setText(text);
-        label->adjustSize();  // labels size themselves from their left edge
-        break;
-      }
+      case ControlKind::Label: ShowFitted(*static_cast<QLabel*>(widgets_[i]), text, font); break;
       case ControlKind::TextBox:
-      case ControlKind::ResultBox: static_cast<QLineEdit*>(widgets_[i])->setText(text); break;
+      case ControlKind::ResultBox: ShowFitted(*static_cast<QLineEdit*>(widgets_[i]), text, font); break;
       case ControlKind::Button: static_cast<QPushButton*>(widgets_[i])->setText(text); break;
     }
     control.MarkShown();

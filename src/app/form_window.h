@@ -48,6 +48,7 @@ class FormWindow final : public QWidget, public Prompter {
   void BuildWidgets();
   void OnButton(std::string_view button);
   void TakeTypedTexts();
+  void ShowLoadedTexts();
   void ShowChangedTexts();
 
   std::unique_ptr<Form> form_;

@@ -22,6 +22,8 @@ QFont BoldResultFont() {
   return font;
 }
 
+QFont FontOf(FontStyle style) { return style == FontStyle::BoldResult ? BoldResultFont() : WindowFont(); }
+
 QColor ColourOf(TextColour colour) {
   switch (colour) {
     case TextColour::Black: return {0, 0, 0};

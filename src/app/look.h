@@ -15,6 +15,9 @@ QFont WindowFont();
 // CJK face, Song (serif) first.
 QFont BoldResultFont();
 
+// The font of a control's style: the window's font or the bold result font.
+QFont FontOf(FontStyle style);
+
 // The RGB of a text colour; invalid for the toolkit's default.
 QColor ColourOf(TextColour colour);
 

@@ -1,0 +1,111 @@
+#include "app/fit_text.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+
+namespace stockcalc {
+namespace {
+
+// QLineEdit keeps this many pixels free on each side of its text.
+constexpr int kLineEditInnerMargin = 2;
+
+// The font tried after `font` when `font` is too big: one pixel smaller,
+// or nothing below the smallest size.
+bool ShrinkOnePixel(QFont& font) {
+  const int pixels = QFontInfo(font).pixelSize();
+  if (pixels <= kSmallestFontPixels) return false;
+  font.setPixelSize(std::max(kSmallestFontPixels, pixels - 1));
+  return true;
+}
+
+int LabelWidth(QLabel& label, const QFont& font) {
+  label.setFont(font);
+  return label.sizeHint().width();
+}
+
+}  // namespace
+
+int LabelSpace(const QLabel& label) {
+  const QWidget* window = label.parentWidget();
+  // The row is the middle half of the label's height, where its digits
+  // stand: a button that only grazes the label's box above or below its
+  // text is not in the way.
+  const int top = label.y() + label.height() / 4;
+  const int bottom = label.y() + label.height() - label.height() / 4;
+  int right = window->width();
+  for (const QObject* child : window->children()) {
+    const auto* other = qobject_cast<const QWidget*>(child);
+    if (other == nullptr || other == &label || other->isHidden()) continue;
+    const QRect rect = other->geometry();
+    const bool on_row = rect.top() < bottom && rect.bottom() >= top;
+    if (on_row && rect.left() > label.x()) right = std::min(right, rect.left());
+  }
+  return right - label.x();
+}
+
+int BoxTextSpace(const QLineEdit& edit) {
+  // The contents rectangle as QLineEdit itself works it out when it paints.
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.rect = edit.contentsRect();
+  option.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  if (edit.isReadOnly()) option.state |= QStyle::State_ReadOnly;
+  option.features = QStyleOptionFrame::None;
+  const QRect contents = edit.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                             .marginsRemoved(edit.textMargins());
+  return contents.width() - 2 * kLineEditInnerMargin;
+}
+
+int BoxTextWidth(const QString& text, const QFont& font) {
+  // QLineEdit scrolls once the text, one pixel for the cursor and the
+  // font's overhanging bearings no longer fit.
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance(text) + 1 + std::max(0, -metrics.minLeftBearing()) +
+         std::max(0, -metrics.minRightBearing());
+}
+
+void ShowFitted(QLabel& label, const QString& text, const QFont& font) {
+  label.setText(text);
+  label.setToolTip({});
+  label.setAutoFillBackground(false);
+  label.setFont(font);
+  label.adjustSize();  // labels size themselves from their left edge
+  const int space = LabelSpace(label);
+  if (label.width() <= space) return;
+
+  const int row_height = label.height();
+  QFont shown = font;
+  bool fits = false;
+  while (!fits && ShrinkOnePixel(shown)) fits = LabelWidth(label, shown) <= space;
+  label.adjustSize();
+  // A smaller font stays centred on the row the layout drew for the window's font.
+  label.resize(label.width(), row_height);
+  if (!fits) {
+    label.setToolTip(text);
+    label.setAutoFillBackground(true);  // what it runs into does not show through its digits
+    label.raise();
+  }
+}
+
+void ShowFitted(QLineEdit& edit, const QString& text, const QFont& font) {
+  edit.setText(text);
+  edit.setCursorPosition(0);  // from the first character, never scrolled to the end
+  edit.setToolTip({});
+  const int space = BoxTextSpace(edit);
+  QFont shown = font;
+  bool fits = BoxTextWidth(text, shown) <= space;
+  while (!fits && ShrinkOnePixel(shown)) fits = BoxTextWidth(text, shown) <= space;
+  edit.setFont(shown);
+  if (!fits) edit.setToolTip(text);
+}
+
+}  // namespace stockcalc
