@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Micro-benchmarks of the number fields and of every window's compute
 // handler on the toolkit-free windows, plus the long-input case: every input
 // box of a window holding up to 32,767 characters (the most a Qt line edit

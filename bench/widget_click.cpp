@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One compute click through the real Qt widgets (offscreen platform): the
 // main window's worked example typed in, the button clicked, the results
 // shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of the number-field operations on any text a user can type.
 
 #include <cmath>

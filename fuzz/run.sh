@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (AddressSanitizer and UBSan on) and runs
 # each for SECONDS, starting from the seed corpora of the worked examples.
 # New inputs collect in build-fuzz/corpus; a crash is saved in build-fuzz/artifacts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the nine toolkit-free windows with any sequence of typed texts and
 // clicks, and checks after every click that each output either kept its text
 // or holds exactly the form its window writes, that each input box holds

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts stockcalc on a private Xvfb display inside its own D-Bus session
 # with the accessibility bus running, and prints its accessibility tree as a
 # screen reader reads it. Needs at-spi2-core, python3-pyatspi and dbus.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader sees of the running stockcalc on the
 accessibility bus: each window, then every control's role and name."""
 import sys

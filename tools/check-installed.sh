@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the installed stockcalc on a private Xvfb display and waits until
-# its main window is on the screen. Usage: tools/check-installed.sh [PROGRAM]
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Starts a stockcalc program (the installed one unless told another) on a
+# private Xvfb display and waits until its main window is on the screen. Usage: tools/check-installed.sh [PROGRAM]
 set -euo pipefail
 program=${1:-/usr/bin/stockcalc}
 if [ -z "${STOCKCALC_ON_XVFB:-}" ]; then

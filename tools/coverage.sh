@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the number fields and the calculators by the
 # tests, in a separate build (build-cov). Prints the summary; the HTML
 # report lands in build-cov/coverage/index.html.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts stockcalc on a private Xvfb display, walks to each of the nine
 # windows through its switch buttons, types a worked example, computes, and
 # saves a PNG of each window: the README's gallery.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing stockcalc needs on Debian 12,
 # and only what is missing. Uses sudo when not run as root.
 set -euo pipefail
@@ -9,7 +10,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev gcovr
-  desktop-file-utils appstream dpkg-dev x11-utils libxcb1-dev
+  desktop-file-utils appstream dpkg-dev file lintian x11-utils libxcb1-dev
   locales xvfb xauth imagemagick xdotool
 )
 

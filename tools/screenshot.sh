@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts stockcalc on a private Xvfb display and saves a PNG of the screen.
 # Usage: tools/screenshot.sh OUT.png [BUILD_DIR]
 set -euo pipefail

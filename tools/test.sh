@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One command for a newcomer and for CI: install what is missing, then build
 # and check everything. Widget tests run on Qt's offscreen platform, so no
 # display is needed.
@@ -11,7 +12,6 @@ quick=false
 [ "${1:-}" = "--quick" ] && quick=true
 
 step() { printf '\n==== %s\n' "$*"; }
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 tools/install-deps.sh
 
@@ -28,10 +28,11 @@ echo "clang-tidy: no findings in src/"
 step "fuzz smoke: each target for 60 seconds"
 fuzz/run.sh 60
 
-step "Debian package: build it, install it with apt, start the installed program"
-(cd build && cpack -G DEB >/dev/null)
-as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall ./build/stockcalc_*.deb >/dev/null
-tools/check-installed.sh /usr/bin/stockcalc
+step "Debian package: build it, check it with apt and lintian, start the program unpacked from it"
+tools/check-package.sh "$(tools/package.sh build)"
+
+step "the package is reproducible: two clean builds of this commit give the same bytes"
+tools/reproducible.sh
 
 step "benchmarks, each once briefly (they measure; nothing here asserts a time)"
 build/micro_bench --benchmark_min_time=0.001 >build/bench.log

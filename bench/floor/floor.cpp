@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor every start-up figure is divided by: the smallest Qt Widgets
 // program of the main window's shape. One 307 x 231 window with the same
 // controls (9 labels, 3 text boxes, 7 buttons), the same Chinese captions

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures stockcalc against the floor program side by side on a private
 # Xvfb server. Usage: bench/startup/run.sh [RUNS] [BUILD_DIR]
 set -euo pipefail

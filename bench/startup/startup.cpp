@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: launches programs on the X display of $DISPLAY and
 // measures, from the X server's own events, the wall time from launch until
 // the first top-level window is mapped; the peak resident memory once the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stockcalc: calculators for stock traders.
 //
 // How data flows: the user types into a window's text boxes; a click copies
@@ -9,10 +10,13 @@
 
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "app/window_set.h"
 
 int main(int argc, char* argv[]) {
+  stockcalc::LaunchOptions options;
+  if (const auto status = stockcalc::ReadCommandLine(argc, argv, options)) return *status;
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.stockcalc.StockCalc"));
   stockcalc::InstallChineseCatalogue(app);

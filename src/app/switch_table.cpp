@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/switch_table.h"
 
 namespace stockcalc {

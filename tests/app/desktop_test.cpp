@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a desktop program: Qt's own strings in Chinese, the
 // keyboard, screen readers, copy and paste.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every result stays readable in the fixed layout: with large prices, share
 // counts and amounts, each written text shows all its characters, none
 // behind another control, none cut at the window's edge, none scrolled out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window set: start-up, computing through real widgets, the prompt,
 // switching between windows and ending the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/arith/form4.h"
 
 #include "calc/arith/arith_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/price/form1.h"
 
 #include "fields/clean_field.h"
