@@ -3,17 +3,30 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "calc/form.h"
+#include "calc/settings_store.h"
 #include "recording_prompter.h"
 
 namespace stockcalc::test {
 
 using Texts = std::vector<std::pair<std::string_view, std::string_view>>;
+
+// Remembers settings for one test, in memory.
+struct MemorySettings : SettingsStore {
+  [[nodiscard]] std::optional<std::string> Read(std::string_view key) const override {
+    const auto found = values.find(std::string(key));
+    return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+  }
+  void Write(std::string_view key, std::string_view value) override { values[std::string(key)] = value; }
+  std::map<std::string, std::string> values;
+};
 
 // A loaded window with a prompter that records, driven as a user would:
 // type texts into boxes, click a button, read every text back.
@@ -36,8 +49,17 @@ struct FormHarness {
     return texts;
   }
 
+  FormT Make() {
+    if constexpr (std::is_constructible_v<FormT, Prompter&, SettingsStore&>) {
+      return FormT(prompter, settings);
+    } else {
+      return FormT(prompter);
+    }
+  }
+
   RecordingPrompter prompter;
-  FormT form{prompter};
+  MemorySettings settings;
+  FormT form = Make();
 };
 
 // One row of a window's table: what is typed, what the window then shows,

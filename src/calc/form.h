@@ -28,17 +28,24 @@ class Form {
 
   [[nodiscard]] const WindowLayout& Layout() const { return layout_; }
   [[nodiscard]] std::vector<TextControl>& Controls() { return controls_; }
+  [[nodiscard]] const std::vector<TextControl>& Controls() const { return controls_; }
 
   // The control of that name; throws std::out_of_range for an unknown name.
   TextControl& Control(std::string_view name);
 
   // Sets every control's text as the layout table gives it after load.
-  void Form_Load();
+  virtual void Form_Load();
   [[nodiscard]] int LoadCount() const { return load_count_; }
 
   // Runs this window's own handler of a button (compute, clear). Returns
   // false for a button the window does not handle itself (a switch button).
   bool Click(std::string_view button);
+
+  // The text colour a control shows now: its layout's, unless the window
+  // colours a result by its sign.
+  [[nodiscard]] virtual TextColour Colour(std::size_t control) const {
+    return layout_.controls[control].colour;
+  }
 
  protected:
   void OnClick(std::string_view button, std::function<void()> handler);
