@@ -8,6 +8,8 @@ program=${1:-/usr/bin/stockcalc}
 if [ -z "${STOCKCALC_ON_XVFB:-}" ]; then
   STOCKCALC_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$program"
 fi
+# xwininfo prints window names in the locale's encoding: a Chinese one needs UTF-8.
+export LC_ALL=C.UTF-8
 log=$(mktemp)
 "$program" >"$log" 2>&1 &
 app=$!
