@@ -33,7 +33,8 @@ if [ "$set_name" = examples ]; then
      [f8_close]=12.34
      [f5_price]=8.88 [f5_shares]=350
      [f9_a]=100 [f9_b]=3
-     [f4_a]=12，3元 [f4_b]=1%)
+     [f4_a]=12，3元 [f4_b]=1%
+     [fees_buy]=1688.88 [fees_shares]=200 [fees_sell]=1700)
 else
   v=([f1_close]=1523.5 [f1_pct]=3
      [f2_close]=9999.99 [f2_open]=909.09
@@ -43,7 +44,8 @@ else
      [f8_close]=1688.88
      [f5_price]=1688.88 [f5_shares]=1234500
      [f9_a]=2084958360 [f9_b]=7
-     [f4_a]=123456789.5 [f4_b]=1000000)
+     [f4_a]=123456789.5 [f4_b]=1000000
+     [fees_buy]=9999.99 [fees_shares]=100000000 [fees_sell]=9999.99)
 fi
 
 "$program" 2>/dev/null &
@@ -62,7 +64,7 @@ click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.3; }
 type_into() { click "$1" "$2"; xdotool type --delay 15 "$3"; }
 # replace_in X Y TEXT: click into a box, select what it holds and type over it.
 replace_in() { click "$1" "$2"; xdotool key ctrl+a; xdotool type --delay 15 "$3"; }
-shot() { import -window root -crop "${2:-307}x231+$left+$top" +repage "$out/$1.png"; echo "$out/$1.png"; }
+shot() { import -window root -crop "${2:-307}x${3:-231}+$left+$top" +repage "$out/$1.png"; echo "$out/$1.png"; }
 
 # The main window: take-profit and stop-loss.
 type_into 140 36 "${v[f1_close]}" && replace_in 140 76 "${v[f1_pct]}"
@@ -99,3 +101,11 @@ click 59 198 && shot form9
 click 163 158
 type_into 140 36 "${v[f4_a]}" && type_into 140 76 "${v[f4_b]}"
 click 59 190 && shot form4
+
+# Ctrl+F → the trading-costs window, level with the calculator and, with no
+# room beside it on this screen, centred across: (800 - 424) / 2.
+xdotool key ctrl+f
+sleep 0.5
+left=188
+type_into 124 24 "${v[fees_buy]}" && type_into 124 56 "${v[fees_shares]}" && type_into 124 88 "${v[fees_sell]}"
+click 59 336 && shot fees 424 362

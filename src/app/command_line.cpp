@@ -30,7 +30,37 @@ void AllowToolkitOptions(QCommandLineParser& parser) {
 
 }  // namespace
 
-std::optional<int> ReadCommandLine(int argc, char* argv[], LaunchOptions& /*options*/) {
+std::optional<CommandLineExit> ParseCommandLine(const QStringList& arguments, LaunchOptions& options) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription(
+      QStringLiteral("鼎衡股票计算器：止盈止损价、涨跌幅、涨停价和跌停价、连续涨跌停复利价、\n"
+                     "补仓后平均成本、分批补仓价，以及加法、乘法、除法计算，结果精确到分；\n"
+                     "交易费用与保本价。"));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption fees(QStringLiteral("fees"), QStringLiteral("启动时打开“交易费用与保本价”窗口。"));
+  parser.addOption(fees);
+  AllowToolkitOptions(parser);
+
+  if (!parser.parse(arguments))
+    return CommandLineExit{2, {}, QStringLiteral("stockcalc: %1\n").arg(parser.errorText())};
+  if (!parser.positionalArguments().isEmpty()) {
+    return CommandLineExit{
+        2, {}, QStringLiteral("stockcalc: 多余的参数“%1”。\n").arg(parser.positionalArguments().front())};
+  }
+  if (parser.isSet(QStringLiteral("help-all")))
+    parser.process(arguments);  // prints Qt's options too, and exits
+  if (parser.isSet(help)) return CommandLineExit{0, parser.helpText(), {}};
+  if (parser.isSet(version)) {
+    return CommandLineExit{
+        0, QStringLiteral("stockcalc %1\n").arg(QCoreApplication::applicationVersion()), {}};
+  }
+  options.fees = parser.isSet(fees);
+  return std::nullopt;
+}
+
+std::optional<int> ReadCommandLine(int argc, char* argv[], LaunchOptions& options) {
   if (argc <= 1) return std::nullopt;  // the usual start: nothing to read
 
   // A core application only, for Qt's Chinese strings: no window system yet.
@@ -38,34 +68,11 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], LaunchOptions& /*opti
   QCoreApplication::setApplicationName(QStringLiteral("stockcalc"));
   QCoreApplication::setApplicationVersion(QStringLiteral(STOCKCALC_VERSION));
   InstallChineseCatalogue(app);
-
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(
-      QStringLiteral("鼎衡股票计算器：止盈止损价、涨跌幅、涨停价和跌停价、连续涨跌停复利价、\n"
-                     "补仓后平均成本、分批补仓价，以及加法、乘法、除法计算，结果精确到分。"));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  AllowToolkitOptions(parser);
-
-  if (!parser.parse(QCoreApplication::arguments())) {
-    Print(stderr, QStringLiteral("stockcalc: %1\n").arg(parser.errorText()));
-    return 2;
-  }
-  if (!parser.positionalArguments().isEmpty()) {
-    Print(stderr, QStringLiteral("stockcalc: 多余的参数“%1”。\n").arg(parser.positionalArguments().front()));
-    return 2;
-  }
-  if (parser.isSet(QStringLiteral("help-all"))) parser.process(app);  // prints Qt's options too, and exits
-  if (parser.isSet(help)) {
-    Print(stdout, parser.helpText());
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    Print(stdout, QStringLiteral("stockcalc %1\n").arg(QCoreApplication::applicationVersion()));
-    return 0;
-  }
-  return std::nullopt;
+  const std::optional<CommandLineExit> exit = ParseCommandLine(QCoreApplication::arguments(), options);
+  if (!exit) return std::nullopt;
+  Print(stdout, exit->out);
+  Print(stderr, exit->error);
+  return exit->status;
 }
 
 }  // namespace stockcalc

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form_window.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <cmath>
 
 #include "app/fit_text.h"
 #include "app/look.h"
 #include "app/message_box.h"
+#include "calc/copy_text.h"
+#include "calc/fees/form10.h"
 
 namespace stockcalc {
 namespace {
@@ -27,20 +33,27 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, TextColour colour)
   widget->setPalette(palette);
 }
 
+QPalette::ColorRole TextRole(const QWidget* widget) {
+  return qobject_cast<const QLineEdit*>(widget) != nullptr ? QPalette::Text : QPalette::WindowText;
+}
+
 }  // namespace
 
-FormWindow::FormWindow(int number, SwitchHandler on_switch)
+FormWindow::FormWindow(int number, SwitchHandler on_switch, WindowCommands* commands)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      form_(CreateForm(number, *this)),
-      on_switch_(std::move(on_switch)) {
+      form_(number == kFeesForm ? std::make_unique<Form10>(*this, settings_) : CreateForm(number, *this)),
+      ends_program_(number != kFeesForm),
+      on_switch_(std::move(on_switch)),
+      commands_(commands) {
   const WindowLayout& layout = form_->Layout();
   setObjectName(ToQString(layout.class_name));
   setFont(WindowFont());
   // A fixed single border: the window cannot be resized.
   setFixedSize(layout.client_width, layout.client_height);
   BuildWidgets();
+  BuildMenuActions();
 }
 
 FormWindow::~FormWindow() = default;
@@ -83,6 +96,7 @@ void FormWindow::BuildWidgets() {
         break;
       }
     }
+    shown_colours_.push_back(control.colour);
     widget->setObjectName(ToQString(control.name));
     widget->setGeometry(control.geometry.left, control.geometry.top, control.geometry.width,
                         control.geometry.height);
@@ -98,6 +112,50 @@ void FormWindow::BuildWidgets() {
   }
   if (!layout.tab_order.empty()) {
     findChild<QWidget*>(ToQString(layout.tab_order.front()), Qt::FindDirectChildrenOnly)->setFocus();
+  }
+}
+
+void FormWindow::BuildMenuActions() {
+  // Window-wide shortcuts that no box or button of any window uses.
+  fees_action_ = new QAction(QStringLiteral("交易费用与保本价…"), this);
+  fees_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(fees_action_, &QAction::triggered, this, [this] {
+    if (commands_ != nullptr) commands_->OpenFeesWindow(*this);
+  });
+  stay_on_top_action_ = new QAction(QStringLiteral("窗口置顶"), this);
+  stay_on_top_action_->setCheckable(true);
+  stay_on_top_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  connect(stay_on_top_action_, &QAction::triggered, this, [this](bool on) {
+    if (commands_ != nullptr) commands_->SetStayOnTop(on);
+  });
+  copy_action_ = new QAction(QStringLiteral("复制全部"), this);
+  connect(copy_action_, &QAction::triggered, this, [this] { CopyAll(); });
+  addActions(MenuActions());
+}
+
+QList<QAction*> FormWindow::MenuActions() const { return {fees_action_, stay_on_top_action_, copy_action_}; }
+
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addActions(MenuActions());
+  menu.exec(event->globalPos());
+}
+
+void FormWindow::CopyAll() {
+  TakeTypedTexts();  // what the boxes show now, computed or not
+  QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText(*form_)));
+}
+
+void FormWindow::SetStaysOnTop(bool on) {
+  stay_on_top_action_->setChecked(on);
+  if (on == windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
+  // A new flag re-creates the native window, hidden: show it again where it was.
+  const bool shown = isVisible();
+  const QPoint where = pos();
+  setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  if (shown) {
+    move(where);
+    show();
   }
 }
 
@@ -165,6 +223,22 @@ void FormWindow::ShowChangedTexts() {
     }
     control.MarkShown();
   }
+  ShowColours();
+}
+
+void FormWindow::ShowColours() {
+  // Only a window that colours a result by its sign ever changes a colour.
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    const TextColour colour = form_->Colour(i);
+    if (colour == shown_colours_[i]) continue;
+    QWidget* widget = widgets_[i];
+    const QColor rgb = ColourOf(colour);
+    QPalette palette = widget->palette();
+    const QPalette::ColorRole role = TextRole(widget);
+    palette.setColor(role, rgb.isValid() ? rgb : this->palette().color(role));
+    widget->setPalette(palette);
+    shown_colours_[i] = colour;
+  }
 }
 
 void FormWindow::ShowMessage(std::string_view text) {
@@ -190,9 +264,10 @@ double FormWindow::OuterWidth() const { return frameGeometry().width(); }
 double FormWindow::OuterHeight() const { return frameGeometry().height(); }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  // Closing any window ends the program; the window set destroys them all.
+  // Closing any of the nine windows ends the program; the window set
+  // destroys them all. The trading-costs window only hides.
   event->accept();
-  QCoreApplication::exit(0);
+  if (ends_program_) QCoreApplication::exit(0);
 }
 
 }  // namespace stockcalc

@@ -7,10 +7,25 @@
 #include <string_view>
 #include <vector>
 
+#include "app/qt_settings_store.h"
 #include "calc/form.h"
 #include "calc/forms.h"
 
+class QAction;
+
 namespace stockcalc {
+
+class FormWindow;
+
+// What a window's context menu asks of the program's window set.
+class WindowCommands {
+ public:
+  virtual ~WindowCommands() = default;
+  // Opens the trading-costs window beside `from`, or raises it.
+  virtual void OpenFeesWindow(FormWindow& from) = 0;
+  // Keeps every window of the program above other programs' windows, or not.
+  virtual void SetStayOnTop(bool on) = 0;
+};
 
 // One calculator window on the screen. It builds its widgets from the
 // window's layout table and keeps them in step with the calculator's texts:
@@ -21,8 +36,10 @@ class FormWindow final : public QWidget, public Prompter {
   // Called for a button that the calculator does not handle itself.
   using SwitchHandler = std::function<void(std::string_view button)>;
 
-  // Window FormN with its calculator; its load step has not run yet.
-  FormWindow(int number, SwitchHandler on_switch);
+  // Window FormN with its calculator (kFeesForm for the trading-costs
+  // window); its load step has not run yet. Closing one of the nine ends
+  // the program; closing the trading-costs window only hides it.
+  FormWindow(int number, SwitchHandler on_switch, WindowCommands* commands = nullptr);
   ~FormWindow() override;
 
   [[nodiscard]] Form& Calculator() { return *form_; }
@@ -42,19 +59,36 @@ class FormWindow final : public QWidget, public Prompter {
 
   void ShowMessage(std::string_view text) override;
 
+  // Shows whether the window stays above other programs' windows.
+  void SetStaysOnTop(bool on);
+
+  // The context menu's entries: 交易费用与保本价…, 窗口置顶 and 复制全部.
+  [[nodiscard]] QList<QAction*> MenuActions() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void BuildWidgets();
+  void BuildMenuActions();
+  void CopyAll();
+  void ShowColours();
   void OnButton(std::string_view button);
   void TakeTypedTexts();
   void ShowLoadedTexts();
   void ShowChangedTexts();
 
+  QtSettingsStore settings_;  // what the trading-costs window remembers
   std::unique_ptr<Form> form_;
+  bool ends_program_ = true;
   SwitchHandler on_switch_;
-  std::vector<QWidget*> widgets_;  // one per control, in layout-table order
+  WindowCommands* commands_ = nullptr;
+  std::vector<QWidget*> widgets_;          // one per control, in layout-table order
+  std::vector<TextColour> shown_colours_;  // the text colour each control shows
+  QAction* fees_action_ = nullptr;
+  QAction* stay_on_top_action_ = nullptr;
+  QAction* copy_action_ = nullptr;
   double top_ = 0.0;
   double left_ = 0.0;
 };

@@ -22,6 +22,10 @@ int main(int argc, char* argv[]) {
   stockcalc::InstallChineseCatalogue(app);
   stockcalc::InstallWindowAccessibility();
   stockcalc::WindowSet windows;
-  windows.Start();
+  if (options.fees) {
+    windows.StartWithFees();
+  } else {
+    windows.Start();
+  }
   return QApplication::exec();
 }

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/forms.h"
+
 namespace stockcalc {
 
 Placement PlacementOf(int form_number) {
@@ -17,6 +19,7 @@ Placement PlacementOf(int form_number) {
     case 7: return {PlacementRule::SameAsWindow, 3};
     case 8: return {PlacementRule::SameAsWindow, 6};
     case 9: return {PlacementRule::SameAsWindow, 5};
+    case kFeesForm: return {PlacementRule::CenterOnScreen};
     default: throw std::out_of_range("no window Form" + std::to_string(form_number));
   }
 }

@@ -20,7 +20,7 @@ class CommandLineTest : public QObject {
 
     const QString usage = QStringLiteral("用法：");
     QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << QStringLiteral("--version") << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << QStringLiteral("--fees") << QString();
     QTest::newRow("--version") << QStringList{"--version"} << 0
                                << QStringLiteral("stockcalc " STOCKCALC_VERSION "\n") << QString();
     QTest::newRow("-v") << QStringList{"-v"} << 0 << QStringLiteral("stockcalc " STOCKCALC_VERSION)

@@ -36,6 +36,7 @@ class DesktopTest : public QObject {
 
  private slots:
   void initTestCase() {
+    FreshSettings();
     stockcalc::InstallChineseCatalogue(*QCoreApplication::instance());
     stockcalc::InstallWindowAccessibility();
   }

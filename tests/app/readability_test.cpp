@@ -86,12 +86,13 @@ void CheckBox(QLineEdit& edit) {
 // Computes window `form` with `inputs` and checks every text it wrote.
 void CheckWindow(int form, const Inputs& inputs) {
   WindowSet windows;
-  FormWindow& window = Open(windows, form);
+  if (form == stockcalc::kFeesForm) windows.StartWithFees();
+  FormWindow& window = form == stockcalc::kFeesForm ? *windows.Existing(form) : Open(windows, form);
   window.show();
   for (const auto& [box, text] : inputs) Child<QLineEdit>(window, box)->setText(text);
   MessageCatcher catcher;
   catcher.Arm();
-  Press(windows, form, "Command1");
+  QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
   QVERIFY2(catcher.buttons == -1, qPrintable("unexpected message: " + catcher.text));
   const auto& layout = window.Calculator().Layout();
   for (const auto& control : layout.controls) {
@@ -116,7 +117,10 @@ class ReadabilityTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { stockcalc::InstallChineseCatalogue(*QCoreApplication::instance()); }
+  void initTestCase() {
+    FreshSettings();
+    stockcalc::InstallChineseCatalogue(*QCoreApplication::instance());
+  }
 
   void LargeValuesShowInFull_data() {
     QTest::addColumn<int>("form");
@@ -164,6 +168,11 @@ class ReadabilityTest : public QObject {
     QTest::newRow("Form4 -999999999999.99 + 0") << 4 << Inputs{{"Text1", "-999999999999.99"}, {"Text2", "0"}};
     QTest::newRow("Form9 2084958360 / 7") << 9 << Inputs{{"Text1", "2084958360"}, {"Text2", "7"}};
     QTest::newRow("Form9 999999999999.99 / 1") << 9 << Inputs{{"Text1", "999999999999.99"}, {"Text2", "1"}};
+    // The trading-costs window: the largest position, and a four-digit price.
+    QTest::newRow("fees 9999.99 x 100000000")
+        << stockcalc::kFeesForm << Inputs{{"Text1", "9999.99"}, {"Text2", "100000000"}, {"Text3", "9999.99"}};
+    QTest::newRow("fees 1688.88 x 200")
+        << stockcalc::kFeesForm << Inputs{{"Text1", "1688.88"}, {"Text2", "200"}, {"Text3", "1700"}};
     QTest::newRow("Form9 -999999999999.99 / 1") << 9 << Inputs{{"Text1", "-999999999999.99"}, {"Text2", "1"}};
   }
 

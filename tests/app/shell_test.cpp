@@ -13,6 +13,8 @@ class ShellTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { FreshSettings(); }
+
   void StartsWithTheMainWindowCentred() {
     WindowSet windows;
     windows.Start();

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,6 +22,16 @@ using stockcalc::FormWindow;
 using stockcalc::WindowSet;
 
 namespace test {
+
+// Widget tests keep the program's settings in Qt's test-mode location,
+// never in the user's, and start each test from none.
+inline QString FreshSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings settings(QStringLiteral("stockcalc"), QStringLiteral("stockcalc"));
+  settings.clear();
+  settings.sync();
+  return settings.fileName();
+}
 
 template <class W>
 inline W* Child(QWidget& window, const char* name) {

@@ -26,31 +26,32 @@ constexpr ControlLayout kControls[] = {
     {"Label10", Label, {174, 84, 12, 12}, "元"},
     {"Label15", Label, {80, 116, 96, 12}, "卖出价可以不填"},
     // The broker's rates, on the right.
-    {"Label4", Label, {200, 20, 60, 12}, "佣金费率："},
-    {"Text4", TextBox, {264, 12, 81, 25}, "0.025", Default, FontStyle::Default, "佣金费率"},
-    {"Label11", Label, {350, 20, 12, 12}, "%"},
-    {"Label5", Label, {200, 52, 60, 12}, "最低佣金："},
-    {"Text5", TextBox, {264, 44, 81, 25}, "5", Default, FontStyle::Default, "最低佣金"},
-    {"Label12", Label, {350, 52, 12, 12}, "元"},
-    {"Label6", Label, {200, 84, 60, 12}, "印花税率："},
-    {"Text6", TextBox, {264, 76, 81, 25}, "0.05", Default, FontStyle::Default, "印花税率"},
-    {"Label13", Label, {350, 84, 12, 12}, "%"},
-    {"Label7", Label, {200, 116, 60, 12}, "过户费率："},
-    {"Text7", TextBox, {264, 108, 81, 25}, "0.001", Default, FontStyle::Default, "过户费率"},
-    {"Label14", Label, {350, 116, 12, 12}, "%"},
+    {"Label4", Label, {224, 20, 60, 12}, "佣金费率："},
+    {"Text4", TextBox, {288, 12, 89, 25}, "0.025", Default, FontStyle::Default, "佣金费率"},
+    {"Label11", Label, {382, 20, 12, 12}, "%"},
+    {"Label5", Label, {224, 52, 60, 12}, "最低佣金："},
+    {"Text5", TextBox, {288, 44, 89, 25}, "5", Default, FontStyle::Default, "最低佣金"},
+    {"Label12", Label, {382, 52, 12, 12}, "元"},
+    {"Label6", Label, {224, 84, 60, 12}, "印花税率："},
+    {"Text6", TextBox, {288, 76, 89, 25}, "0.05", Default, FontStyle::Default, "印花税率"},
+    {"Label13", Label, {382, 84, 12, 12}, "%"},
+    {"Label7", Label, {224, 116, 60, 12}, "过户费率："},
+    {"Text7", TextBox, {288, 108, 89, 25}, "0.001", Default, FontStyle::Default, "过户费率"},
+    {"Label14", Label, {382, 116, 12, 12}, "%"},
     // The results: the buy on the left, the sale on the right, then the answers.
-    {"Label16", Label, {16, 148, 60, 12}, "买入金额："},
-    {"Label20", Label, {200, 148, 60, 12}, "卖出金额："},
-    {"Label17", Label, {16, 170, 60, 12}, "买入费用："},
-    {"Label21", Label, {200, 170, 60, 12}, "卖出费用："},
-    {"Label18", Label, {28, 192, 60, 12}, ""},
-    {"Label22", Label, {212, 192, 60, 12}, ""},
-    {"Label19", Label, {16, 214, 60, 12}, "总成本："},
-    {"Label23", Label, {200, 214, 60, 12}, "净收入："},
-    {"Label24", Label, {16, 240, 60, 14}, "盈亏：", Default, FontStyle::BoldResult},
-    {"Label25", Label, {200, 240, 60, 14}, "保本价：", Red, FontStyle::BoldResult},
-    {"Command1", Button, {16, 272, 86, 28}, "计算"},
-    {"Command2", Button, {112, 272, 86, 28}, "清空"},
+    {"Label16", Label, {16, 150, 60, 12}, "买入金额："},
+    {"Label20", Label, {224, 150, 60, 12}, "卖出金额："},
+    {"Label17", Label, {16, 172, 60, 12}, "买入费用："},
+    {"Label21", Label, {224, 172, 60, 12}, "卖出费用："},
+    {"Label19", Label, {16, 194, 60, 12}, "总成本："},
+    {"Label23", Label, {224, 194, 60, 12}, "净收入："},
+    // The fees part by part, each side on a row of its own.
+    {"Label18", Label, {16, 218, 60, 12}, ""},
+    {"Label22", Label, {16, 240, 60, 12}, ""},
+    {"Label24", Label, {16, 266, 60, 14}, "盈亏：", Default, FontStyle::BoldResult},
+    {"Label25", Label, {16, 292, 60, 14}, "保本价：", Red, FontStyle::BoldResult},
+    {"Command1", Button, {16, 322, 86, 28}, "计算"},
+    {"Command2", Button, {112, 322, 86, 28}, "清空"},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3",    "Text4",   "Text5",
@@ -67,7 +68,7 @@ std::string Yuan(Int128 cents) { return CentsText(cents) + "元"; }
 
 }  // namespace
 
-const WindowLayout Form10::kLayout = {"Form10", "交易费用与保本价", 376, 312, kControls, kTabOrder};
+const WindowLayout Form10::kLayout = {"Form10", "交易费用与保本价", 424, 362, kControls, kTabOrder};
 
 Form10::Form10(Prompter& prompter, SettingsStore& settings) : Form(kLayout, prompter), settings_(settings) {
   OnClick("Command1", [this] { Command1_Click(); });
@@ -133,7 +134,7 @@ void Form10::Command1_Click() {
   const BuyCosts buy = Buy(*buy_price, shares, *rates);
   Label16.SetText("买入金额：" + Yuan(buy.amount));
   Label17.SetText("买入费用：" + Yuan(buy.fees));
-  Label18.SetText("佣金" + CentsText(buy.commission) + " + 过户费" + CentsText(buy.transfer_fee));
+  Label18.SetText("买入：佣金" + CentsText(buy.commission) + " + 过户费" + CentsText(buy.transfer_fee));
   Label19.SetText("总成本：" + Yuan(buy.total_cost));
   if (sell_price) {
     WriteSale(*sell_price, shares, *rates, buy);
@@ -157,7 +158,7 @@ void Form10::WriteSale(Int128 price, Int128 shares, const TradeRates& rates, con
   const SaleProceeds sale = Sell(price, shares, rates);
   Label20.SetText("卖出金额：" + Yuan(sale.amount));
   Label21.SetText("卖出费用：" + Yuan(sale.fees));
-  Label22.SetText("佣金" + CentsText(sale.commission) + " + 印花税" + CentsText(sale.stamp_duty) +
+  Label22.SetText("卖出：佣金" + CentsText(sale.commission) + " + 印花税" + CentsText(sale.stamp_duty) +
                   " + 过户费" + CentsText(sale.transfer_fee));
   Label23.SetText("净收入：" + Yuan(sale.net_income));
   const Int128 profit = sale.net_income - buy.total_cost;
