@@ -15,7 +15,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
 cmake --build "$build" --parallel
 
 mkdir -p "$build/artifacts"
-for target in fields windows; do
+for target in fields windows fees; do
   mkdir -p "$build/corpus/$target"
   echo "== ${target}_fuzz for ${seconds}s"
   log="$build/${target}.log"

@@ -85,7 +85,7 @@ TEST(Form10, WorkedExamplesWithTheDefaultRates) {
        {{"Label24", "盈亏：0.00元（0.00%）"}, {"Label25", "保本价：10.00元（需涨0.00%）"}}},
       {"rates that leave nothing to break even on",
        {{"Text1", "10"}, {"Text2", "100"}, {"Text4", "50"}, {"Text6", "50"}},
-       {{"Label25", "保本价：卖出费率合计不低于100%，无法保本"}}},
+       {{"Label25", "保本价：卖出费用过高，无法保本"}}},
       {"the largest position: 9999.99 x 100000000",
        {{"Text1", "9999.99"}, {"Text2", "100000000"}, {"Text3", "9999.99"}},
        {{"Label16", "买入金额：999999000000.00元"},

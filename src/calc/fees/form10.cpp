@@ -150,7 +150,7 @@ void Form10::Command1_Click() {
     const Int128 rise = PercentHundredths(*break_even - *buy_price, *buy_price);
     Label25.SetText("保本价：" + Yuan(*break_even) + "（需涨" + CentsText(rise) + "%）");
   } else {
-    Label25.SetText("保本价：卖出费率合计不低于100%，无法保本");
+    Label25.SetText("保本价：卖出费用过高，无法保本");
   }
 }
 

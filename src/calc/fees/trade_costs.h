@@ -48,7 +48,8 @@ inline constexpr Int128 kHighestBreakEvenPrice = Int128{10'000'000'000'000};
 
 // The lowest price in whole cents at which selling all the shares brings a
 // net income of at least `total_cost`; nothing when no price up to
-// kHighestBreakEvenPrice does (the sale's rates add up to 100 % or more).
+// kHighestBreakEvenPrice does (the sale's rates add up to 100 % or more, or
+// so nearly that the price would be beyond any market's).
 std::optional<Int128> BreakEvenPrice(Int128 shares, Int128 total_cost, const TradeRates& rates);
 
 // part / whole in per cent, in hundredths of a per cent, an exact half
