@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts stockcalc on a private Xvfb display, walks to each of the nine
 # windows through its switch buttons, types a worked example, computes, and
-# saves a PNG of each window: the README's gallery.
+# saves a PNG of each window (and of the trading-costs window): the README's
+# gallery.
 # Usage: tools/gallery.sh [--large] [OUT_DIR] [PROGRAM]
 #   default: the worked examples into docs/screenshots, from build/stockcalc
 #   --large: four-digit prices, millions of shares and billions of yuan,
@@ -10,16 +11,19 @@
 # Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+arguments=("$@")
 set_name=examples
-if [ "${1:-}" = "--large" ]; then set_name=large; shift; fi
-out=${1:-docs/screenshots}
-[ "$set_name" = large ] && out=${1:-docs/screenshots/large}
+default_out=docs/screenshots
+if [ "${1:-}" = "--large" ]; then
+  set_name=large
+  default_out=docs/screenshots/large
+  shift
+fi
+out=${1:-$default_out}
 program=${2:-build/stockcalc}
 if [ -z "${STOCKCALC_ON_XVFB:-}" ]; then
   mkdir -p "$out"
-  large_flag=()
-  [ "$set_name" = large ] && large_flag=(--large)
-  STOCKCALC_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "${large_flag[@]}" "$out" "$program"
+  STOCKCALC_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "${arguments[@]}"
 fi
 
 # The values typed into each window: a worked example, or large values.

@@ -12,6 +12,8 @@
 namespace stockcalc {
 namespace {
 
+constexpr int kSmallestFontPixels = 8;
+
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int kLineEditInnerMargin = 2;
 
@@ -29,8 +31,8 @@ int LabelWidth(QLabel& label, const QFont& font) {
   return label.sizeHint().width();
 }
 
-}  // namespace
-
+// The width a label may draw in: from its left edge to the first control to
+// its right on its row, or else to the window's right edge.
 int LabelSpace(const QLabel& label) {
   const QWidget* window = label.parentWidget();
   // The row is the middle half of the label's height, where its digits
@@ -49,6 +51,7 @@ int LabelSpace(const QLabel& label) {
   return right - label.x();
 }
 
+// The width a text box has for its text before it would scroll.
 int BoxTextSpace(const QLineEdit& edit) {
   // The contents rectangle as QLineEdit itself works it out when it paints.
   QStyleOptionFrame option;
@@ -73,6 +76,8 @@ int BoxTextWidth(const QString& text, const QFont& font) {
   return metrics.horizontalAdvance(text) + 1 + std::max(0, -metrics.minLeftBearing()) +
          std::max(0, -metrics.minRightBearing());
 }
+
+}  // namespace
 
 void ShowFitted(QLabel& label, const QString& text, const QFont& font) {
   label.setText(text);

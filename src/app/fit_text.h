@@ -12,24 +12,13 @@ namespace stockcalc {
 // The windows keep their fixed layout, so a long result has only the space
 // the layout gives it. These show a computed text in full wherever that is
 // possible: at the control's own font when it fits, else at the largest
-// smaller font that fits, never below kSmallestFontPixels. A text that does
+// smaller font that fits, never below 8 pixels. A text that does
 // not fit even then shows from its first character and carries its full
 // text in its tooltip. A text that fits looks exactly as it always did.
 
-inline constexpr int kSmallestFontPixels = 8;
-
-// The width a label may draw in: from its left edge to the first control to
-// its right on its row, or else to the window's right edge.
-int LabelSpace(const QLabel& label);
-
-// The width a text box has for its text before it would scroll.
-int BoxTextSpace(const QLineEdit& edit);
-
-// The width a text needs in a text box at a font, side bearings included.
-int BoxTextWidth(const QString& text, const QFont& font);
-
-// Shows a label's text from its left edge. One that does not fit even at
-// the smallest font stands above what it runs into, on the window's
+// Shows a label's text from its left edge. Its space runs to the first
+// control to its right on its row, or else to the window's right edge. One
+// that does not fit even at the smallest font stands above what it runs into, on the window's
 // background, so no control hides a digit of it.
 void ShowFitted(QLabel& label, const QString& text, const QFont& font);
 

@@ -163,7 +163,7 @@ void FormWindow::Load() {
   setWindowTitle(ToQString(form_->Layout().caption));
   setAccessibleName(windowTitle());
   form_->Form_Load();
-  ShowLoadedTexts();
+  ShowChangedTexts(Fit::Captions);
 }
 
 void FormWindow::OnButton(std::string_view button) {
@@ -184,31 +184,7 @@ void FormWindow::TakeTypedTexts() {
   }
 }
 
-void FormWindow::ShowLoadedTexts() {
-  // The captions stand as the layout table draws them, overlaps and all.
-  auto& controls = form_->Controls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const QString text = QString::fromStdString(controls[i].Text());
-    switch (controls[i].Kind()) {
-      case ControlKind::Label:
-        static_cast<QLabel*>(widgets_[i])->setText(text);
-        widgets_[i]->adjustSize();  // labels size themselves from their left edge
-        break;
-      case ControlKind::TextBox:
-      case ControlKind::ResultBox: {
-        auto* edit = static_cast<QLineEdit*>(widgets_[i]);
-        edit->setText(text);
-        edit->setCursorPosition(0);
-        break;
-      }
-      case ControlKind::Button: static_cast<QPushButton*>(widgets_[i])->setText(text); break;
-    }
-    controls[i].MarkShown();
-  }
-}
-
-void FormWindow::ShowChangedTexts() {
-  // What a click wrote shows in full wherever the layout leaves room for it.
+void FormWindow::ShowChangedTexts(Fit fit) {
   auto& controls = form_->Controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     TextControl& control = controls[i];
@@ -216,9 +192,27 @@ void FormWindow::ShowChangedTexts() {
     const QString text = QString::fromStdString(control.Text());
     const QFont font = FontOf(form_->Layout().controls[i].font);
     switch (control.Kind()) {
-      case ControlKind::Label: ShowFitted(*static_cast<QLabel*>(widgets_[i]), text, font); break;
+      case ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(widgets_[i]);
+        if (fit == Fit::Results) {
+          ShowFitted(*label, text, font);
+        } else {
+          label->setText(text);
+          label->adjustSize();  // labels size themselves from their left edge
+        }
+        break;
+      }
       case ControlKind::TextBox:
-      case ControlKind::ResultBox: ShowFitted(*static_cast<QLineEdit*>(widgets_[i]), text, font); break;
+      case ControlKind::ResultBox: {
+        auto* edit = static_cast<QLineEdit*>(widgets_[i]);
+        if (fit == Fit::Results) {
+          ShowFitted(*edit, text, font);
+        } else {
+          edit->setText(text);
+          edit->setCursorPosition(0);
+        }
+        break;
+      }
       case ControlKind::Button: static_cast<QPushButton*>(widgets_[i])->setText(text); break;
     }
     control.MarkShown();

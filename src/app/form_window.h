@@ -76,8 +76,10 @@ class FormWindow final : public QWidget, public Prompter {
   void ShowColours();
   void OnButton(std::string_view button);
   void TakeTypedTexts();
-  void ShowLoadedTexts();
-  void ShowChangedTexts();
+  // Load texts stand as the layout table draws them, overlaps and all;
+  // what a click writes shows in full wherever the layout leaves room.
+  enum class Fit { Captions, Results };
+  void ShowChangedTexts(Fit fit = Fit::Results);
 
   QtSettingsStore settings_;  // what the trading-costs window remembers
   std::unique_ptr<Form> form_;

@@ -107,7 +107,7 @@ void WindowSet::PlaceBeside(FormWindow& window, const FormWindow& other) {
 }
 
 void WindowSet::OpenFeesWindow(FormWindow& from) {
-  FormWindow& fees = FeesWindow(&from == fees_.get() ? nullptr : &from);
+  FormWindow& fees = FeesWindow(&from);
   fees.show();
   fees.raise();
   fees.activateWindow();

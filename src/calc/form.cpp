@@ -26,6 +26,11 @@ void Form::Form_Load() {
   ++load_count_;
 }
 
+void Form::ShowLoadText(TextControl& control) {
+  const auto index = static_cast<std::size_t>(&control - controls_.data());
+  control.SetText(std::string(layout_.controls[index].text));
+}
+
 bool Form::Click(std::string_view button) {
   for (const auto& [name, handler] : handlers_) {
     if (name == button) {

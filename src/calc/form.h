@@ -56,6 +56,9 @@ class Form {
 
   Prompter& prompter() { return prompter_; }
 
+  // Sets a control's text back to what its layout table gives it after load.
+  void ShowLoadText(TextControl& control);
+
  private:
   const WindowLayout& layout_;
   Prompter& prompter_;

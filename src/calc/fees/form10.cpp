@@ -139,11 +139,8 @@ void Form10::Command1_Click() {
   if (sell_price) {
     WriteSale(*sell_price, shares, *rates, buy);
   } else {
-    Label20.SetText("卖出金额：");
-    Label21.SetText("卖出费用：");
-    Label22.SetText("");
-    Label23.SetText("净收入：");
-    Label24.SetText("盈亏：");
+    // No sale: its lines show their names only.
+    for (TextControl* line : {&Label20, &Label21, &Label22, &Label23, &Label24}) ShowLoadText(*line);
     profit_colour_ = Default;
   }
   if (const auto break_even = BreakEvenPrice(shares, buy.total_cost, *rates)) {
