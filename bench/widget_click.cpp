@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/window_set.h"
+#include "qt/window_set.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/startup.h"
+#include "qt/startup.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,7 +7,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/form_window.h"
+#include "qt/form_window.h"
 
 namespace stockcalc {
 

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/switch_table.h"
-#include "app/window_set.h"
+#include "shell/switch_table.h"
+#include "qt/window_set.h"
 
 using stockcalc::FormWindow;
 using stockcalc::WindowSet;

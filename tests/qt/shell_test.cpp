@@ -4,7 +4,7 @@
 
 #include <QScreen>
 
-#include "app/placement.h"
+#include "shell/placement.h"
 #include "widget_helpers.h"
 
 using namespace test;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/placement.h"
+#include "shell/placement.h"
 
 #include <stdexcept>
 #include <string>

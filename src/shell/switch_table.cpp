@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/switch_table.h"
+#include "shell/switch_table.h"
 
 namespace stockcalc {
 namespace {

@@ -7,7 +7,7 @@
 #include <QAccessible>
 #include <QFontInfo>
 
-#include "app/startup.h"
+#include "qt/startup.h"
 #include "widget_helpers.h"
 
 using namespace test;

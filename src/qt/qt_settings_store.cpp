@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 
 #include <QSettings>
 

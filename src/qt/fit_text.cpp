@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/fit_text.h"
+#include "qt/fit_text.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -9,26 +9,20 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
+#include "shell/fit_font.h"
+
 namespace stockcalc {
 namespace {
-
-constexpr int kSmallestFontPixels = 8;
 
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int kLineEditInnerMargin = 2;
 
-// The font tried after `font` when `font` is too big: one pixel smaller,
-// or nothing below the smallest size.
-bool ShrinkOnePixel(QFont& font) {
-  const int pixels = QFontInfo(font).pixelSize();
-  if (pixels <= kSmallestFontPixels) return false;
-  font.setPixelSize(std::max(kSmallestFontPixels, pixels - 1));
-  return true;
-}
-
-int LabelWidth(QLabel& label, const QFont& font) {
-  label.setFont(font);
-  return label.sizeHint().width();
+// `font` at `pixels`: the font itself at its own size, else resized.
+QFont AtPixels(const QFont& font, int pixels) {
+  if (pixels == QFontInfo(font).pixelSize()) return font;
+  QFont sized = font;
+  sized.setPixelSize(pixels);
+  return sized;
 }
 
 // The width a label may draw in: from its left edge to the first control to
@@ -89,13 +83,15 @@ void ShowFitted(QLabel& label, const QString& text, const QFont& font) {
   if (label.width() <= space) return;
 
   const int row_height = label.height();
-  QFont shown = font;
-  bool fits = false;
-  while (!fits && ShrinkOnePixel(shown)) fits = LabelWidth(label, shown) <= space;
+  const FontFit fit = FitFont(QFontInfo(font).pixelSize(), space, [&](int pixels) {
+    label.setFont(AtPixels(font, pixels));
+    return label.sizeHint().width();
+  });
+  label.setFont(AtPixels(font, fit.pixels));
   label.adjustSize();
   // A smaller font stays centred on the row the layout drew for the window's font.
   label.resize(label.width(), row_height);
-  if (!fits) {
+  if (!fit.fits) {
     label.setToolTip(text);
     label.setAutoFillBackground(true);  // what it runs into does not show through its digits
     label.raise();
@@ -107,11 +103,10 @@ void ShowFitted(QLineEdit& edit, const QString& text, const QFont& font) {
   edit.setCursorPosition(0);  // from the first character, never scrolled to the end
   edit.setToolTip({});
   const int space = BoxTextSpace(edit);
-  QFont shown = font;
-  bool fits = BoxTextWidth(text, shown) <= space;
-  while (!fits && ShrinkOnePixel(shown)) fits = BoxTextWidth(text, shown) <= space;
-  edit.setFont(shown);
-  if (!fits) edit.setToolTip(text);
+  const FontFit fit = FitFont(QFontInfo(font).pixelSize(), space,
+                              [&](int pixels) { return BoxTextWidth(text, AtPixels(font, pixels)); });
+  edit.setFont(AtPixels(font, fit.pixels));
+  if (!fit.fits) edit.setToolTip(text);
 }
 
 }  // namespace stockcalc

@@ -7,8 +7,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-#include "app/command_line.h"
-#include "app/startup.h"
+#include "qt/startup.h"
 #include "widget_helpers.h"
 
 using namespace test;
@@ -163,15 +162,6 @@ class FeesWindowTest : public QObject {
                                                                   "昨天收盘价： 10 ↑：\n"
                                                                   "涨跌幅： 1.50 % 如：1.55\n"
                                                                   "最低价： 最低价 ↓下跌：\n"));
-  }
-
-  void TheFeesOptionAsksForThisWindow() {
-    const QList<QPair<QStringList, bool>> lines = {{{"stockcalc", "--fees"}, true}, {{"stockcalc"}, false}};
-    for (const auto& [arguments, fees] : lines) {
-      stockcalc::LaunchOptions options;
-      QVERIFY(!stockcalc::ParseCommandLine(arguments, options).has_value());
-      QCOMPARE(options.fees, fees);
-    }
   }
 };
 

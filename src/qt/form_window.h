@@ -2,30 +2,18 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include "app/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 #include "calc/form.h"
 #include "calc/forms.h"
+#include "shell/window_commands.h"
 
 class QAction;
 
 namespace stockcalc {
-
-class FormWindow;
-
-// What a window's context menu asks of the program's window set.
-class WindowCommands {
- public:
-  virtual ~WindowCommands() = default;
-  // Opens the trading-costs window beside `from`, or raises it.
-  virtual void OpenFeesWindow(FormWindow& from) = 0;
-  // Keeps every window of the program above other programs' windows, or not.
-  virtual void SetStayOnTop(bool on) = 0;
-};
 
 // One calculator window on the screen. It builds its widgets from the
 // window's layout table and keeps them in step with the calculator's texts:
@@ -33,19 +21,24 @@ class WindowCommands {
 // (and before any message box, so the user sees the cleaned inputs).
 class FormWindow final : public QWidget, public Prompter {
  public:
-  // Called for a button that the calculator does not handle itself.
-  using SwitchHandler = std::function<void(std::string_view button)>;
-
   // Window FormN with its calculator (kFeesForm for the trading-costs
-  // window); its load step has not run yet. Closing one of the nine ends
-  // the program; closing the trading-costs window only hides it.
-  FormWindow(int number, SwitchHandler on_switch, WindowCommands* commands = nullptr);
+  // window); its load step has not run yet. Buttons that the calculator
+  // does not handle itself and the context menu go to `commands`. Closing
+  // one of the nine ends the program; closing the trading-costs window
+  // only hides it.
+  explicit FormWindow(int number, WindowCommands* commands = nullptr);
   ~FormWindow() override;
 
   [[nodiscard]] Form& Calculator() { return *form_; }
 
   // Runs the calculator's load step and shows its texts.
   void Load();
+
+  // What the window set does with a window: show it (not modal, no owner),
+  // hide it, bring it to the front with the keyboard focus.
+  void Show() { show(); }
+  void Hide() { hide(); }
+  void Activate();
 
   // The window's outer position and size in pixels, held as floating point:
   // the screen shows the nearest whole pixel. A window the user has dragged
@@ -83,8 +76,8 @@ class FormWindow final : public QWidget, public Prompter {
 
   QtSettingsStore settings_;  // what the trading-costs window remembers
   std::unique_ptr<Form> form_;
+  int number_ = 0;
   bool ends_program_ = true;
-  SwitchHandler on_switch_;
   WindowCommands* commands_ = nullptr;
   std::vector<QWidget*> widgets_;          // one per control, in layout-table order
   std::vector<TextColour> shown_colours_;  // the text colour each control shows

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/message_box.h"
+#include "qt/message_box.h"
 
 #include <QMessageBox>
 
-#include "app/look.h"
+#include "qt/look.h"
 #include "fields/prompt.h"
 
 namespace stockcalc {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/look.h"
+#include "qt/look.h"
 
 #include <QStringList>
 

@@ -10,9 +10,9 @@
 
 #include <QApplication>
 
-#include "app/command_line.h"
-#include "app/startup.h"
-#include "app/window_set.h"
+#include "qt/command_line.h"
+#include "qt/startup.h"
+#include "qt/window_set.h"
 
 int main(int argc, char* argv[]) {
   stockcalc::LaunchOptions options;

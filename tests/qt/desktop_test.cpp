@@ -5,7 +5,7 @@
 #include <QAccessible>
 #include <QClipboard>
 
-#include "app/startup.h"
+#include "qt/startup.h"
 #include "widget_helpers.h"
 
 using namespace test;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/form_window.h"
+#include "qt/form_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "app/fit_text.h"
-#include "app/look.h"
-#include "app/message_box.h"
+#include "qt/fit_text.h"
+#include "qt/look.h"
+#include "qt/message_box.h"
 #include "calc/copy_text.h"
 #include "calc/fees/form10.h"
 
@@ -39,13 +39,13 @@ QPalette::ColorRole TextRole(const QWidget* widget) {
 
 }  // namespace
 
-FormWindow::FormWindow(int number, SwitchHandler on_switch, WindowCommands* commands)
+FormWindow::FormWindow(int number, WindowCommands* commands)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       form_(number == kFeesForm ? std::make_unique<Form10>(*this, settings_) : CreateForm(number, *this)),
+      number_(number),
       ends_program_(number != kFeesForm),
-      on_switch_(std::move(on_switch)),
       commands_(commands) {
   const WindowLayout& layout = form_->Layout();
   setObjectName(ToQString(layout.class_name));
@@ -120,7 +120,7 @@ void FormWindow::BuildMenuActions() {
   fees_action_ = new QAction(QStringLiteral("交易费用与保本价…"), this);
   fees_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   connect(fees_action_, &QAction::triggered, this, [this] {
-    if (commands_ != nullptr) commands_->OpenFeesWindow(*this);
+    if (commands_ != nullptr) commands_->OpenFeesWindow(number_);
   });
   stay_on_top_action_ = new QAction(QStringLiteral("窗口置顶"), this);
   stay_on_top_action_->setCheckable(true);
@@ -166,12 +166,17 @@ void FormWindow::Load() {
   ShowChangedTexts(Fit::Captions);
 }
 
+void FormWindow::Activate() {
+  raise();
+  activateWindow();
+}
+
 void FormWindow::OnButton(std::string_view button) {
   TakeTypedTexts();
   if (form_->Click(button)) {
     ShowChangedTexts();
-  } else if (on_switch_) {
-    on_switch_(button);
+  } else if (commands_ != nullptr) {
+    commands_->Switch(number_, button);
   }
 }
 
