@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <vector>
 
 #include "shell/fit_font.h"
 
@@ -25,24 +26,18 @@ QFont AtPixels(const QFont& font, int pixels) {
   return sized;
 }
 
-// The width a label may draw in: from its left edge to the first control to
-// its right on its row, or else to the window's right edge.
+// The width a label may draw in, by the shown controls beside it.
 int LabelSpace(const QLabel& label) {
   const QWidget* window = label.parentWidget();
-  // The row is the middle half of the label's height, where its digits
-  // stand: a button that only grazes the label's box above or below its
-  // text is not in the way.
-  const int top = label.y() + label.height() / 4;
-  const int bottom = label.y() + label.height() - label.height() / 4;
-  int right = window->width();
+  std::vector<Rect> others;
   for (const QObject* child : window->children()) {
     const auto* other = qobject_cast<const QWidget*>(child);
     if (other == nullptr || other == &label || other->isHidden()) continue;
     const QRect rect = other->geometry();
-    const bool on_row = rect.top() < bottom && rect.bottom() >= top;
-    if (on_row && rect.left() > label.x()) right = std::min(right, rect.left());
+    others.push_back({rect.x(), rect.y(), rect.width(), rect.height()});
   }
-  return right - label.x();
+  const QRect rect = label.geometry();
+  return LabelSpace({rect.x(), rect.y(), rect.width(), rect.height()}, others, window->width());
 }
 
 // The width a text box has for its text before it would scroll.

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <span>
+
+#include "calc/layout.h"
 
 namespace stockcalc {
 
@@ -21,5 +24,12 @@ struct FontFit {
 // a time down to kSmallestFontPixels, and returns the first size whose text
 // width, as `width_at` measures it, is at most `space`.
 FontFit FitFont(int start_pixels, int space, const std::function<int(int pixels)>& width_at);
+
+// The width a label may draw in: from its left edge to the first of the
+// other (shown) controls to its right on its row, or else to the window's
+// right edge. The row is the middle half of the label's height, where its
+// digits stand: a button that only grazes the label's box above or below
+// its text is not in the way.
+int LabelSpace(const Rect& label, std::span<const Rect> others, int window_width);
 
 }  // namespace stockcalc

@@ -31,5 +31,18 @@ TEST(FitFont, AFontAlreadyAtTheSmallestSizeIsNotShrunk) {
   EXPECT_FALSE(fit.fits);
 }
 
+TEST(LabelSpace, RunsToTheFirstControlOnItsRowElseToTheWindowEdge) {
+  const Rect label{100, 40, 30, 16};  // its row: y 44 to 52
+  const Rect box_right{180, 38, 60, 20};
+  const Rect box_nearer{150, 50, 20, 20};   // reaches into the row
+  const Rect grazing{120, 52, 20, 20};      // starts where the row ends
+  const Rect above{120, 10, 20, 34};        // ends where the row starts
+  const Rect to_the_left{10, 40, 80, 16};
+  EXPECT_EQ(LabelSpace(label, std::vector<Rect>{}, 307), 207);
+  EXPECT_EQ(LabelSpace(label, std::vector<Rect>{box_right, to_the_left}, 307), 80);
+  EXPECT_EQ(LabelSpace(label, std::vector<Rect>{box_right, box_nearer}, 307), 50);
+  EXPECT_EQ(LabelSpace(label, std::vector<Rect>{grazing, above}, 307), 207);
+}
+
 }  // namespace
 }  // namespace stockcalc
