@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "calc/form.h"
+#include "shell/window_commands.h"
+
+namespace stockcalc {
+
+class FontCache;
+
+// One calculator window on the screen, made of standard controls from the
+// window's layout table: a Static per label, an Edit per box (read-only for
+// results), a Button per button, control id 100 + the row of the table. It
+// keeps the controls in step with the calculator's texts: typed text goes
+// in before a handler runs, changed texts come out after it (and before any
+// message box, so the user sees the cleaned inputs).
+class FormWindow final : public Prompter {
+ public:
+  static constexpr const wchar_t* kClassName = L"StockCalcWindow";
+  static constexpr int kFirstControlId = 100;
+
+  // Registers the window class; once, before the first window.
+  static void RegisterClass(HINSTANCE instance);
+
+  // Window FormN with its calculator, created hidden; its load step has not
+  // run yet. Buttons that the calculator does not handle itself go to
+  // `commands`. Closing one of the nine ends the program.
+  FormWindow(int number, WindowCommands& commands, FontCache& fonts);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  [[nodiscard]] HWND Handle() const { return window_; }
+
+  // Runs the calculator's load step and shows its texts and caption.
+  void Load();
+
+  void Show();
+  void Hide();
+  void Activate();
+
+  // The window's outer position and size in pixels, held as floating point:
+  // the screen shows the nearest whole pixel. A window the user has dragged
+  // reads where it now stands.
+  [[nodiscard]] double Top() const;
+  [[nodiscard]] double Left() const;
+  void SetTop(double top);
+  void SetLeft(double left);
+  [[nodiscard]] double OuterWidth() const;
+  [[nodiscard]] double OuterHeight() const;
+
+  void SetStaysOnTop(bool on);
+
+  void ShowMessage(std::string_view text) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                      DWORD_PTR data);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateControls();
+  void SetTabOrder();
+  void LayOut();  // places every control and sizes the window for the current DPI
+  void OnButton(std::string_view button);
+  void TakeTypedTexts();
+  enum class Fit { Captions, Results };
+  void ShowChangedTexts(Fit fit = Fit::Results);
+  void ShowLabel(std::size_t index, const std::wstring& text, Fit fit);
+  void ShowBox(std::size_t index, const std::wstring& text, Fit fit);
+  void SetTip(std::size_t index, const std::wstring& text);
+  SIZE MeasureText(HWND control, HFONT font, const std::wstring& text) const;
+  [[nodiscard]] RECT ControlRect(std::size_t index) const;
+  LRESULT ColourText(HDC dc, HWND control, LRESULT brush) const;
+
+  std::unique_ptr<Form> form_;
+  WindowCommands& commands_;
+  FontCache& fonts_;
+  int number_ = 0;
+  bool ends_program_ = true;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND last_focus_ = nullptr;
+  int dpi_ = 96;
+  bool showing_texts_ = false;  // EN_CHANGE from the program's own writes, not the user's typing
+  std::vector<HWND> controls_;       // one per row of the layout table
+  std::vector<int> font_pixels_;     // the font size each control shows, at 96 DPI
+  std::vector<TextColour> shown_colours_;  // the text colour each control shows
+  std::vector<std::wstring> tips_;   // the full text of a control that does not fit, else empty
+  double top_ = 0.0;
+  double left_ = 0.0;
+};
+
+}  // namespace stockcalc
