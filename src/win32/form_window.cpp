@@ -386,9 +386,13 @@ LRESULT CALLBACK FormWindow::ControlProc(HWND control, UINT message, WPARAM wpar
         }
         return 0;
       }
+      if (wparam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+        SendMessageW(control, EM_SETSEL, 0, -1);  // Ctrl+A selects the whole box, as everywhere else
+        return 0;
+      }
       break;
     case WM_CHAR:
-      if (enter) return 0;  // no beep for the Enter already handled
+      if (enter || wparam == 1) return 0;  // no beep for Enter or Ctrl+A, both handled on key down
       break;
     case WM_NCDESTROY: RemoveWindowSubclass(control, ControlProc, 0); break;
     default: break;

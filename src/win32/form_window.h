@@ -41,20 +41,18 @@ class FormWindow final : public Prompter {
   // Runs the calculator's load step and shows its texts and caption.
   void Load();
 
+  // What the window set does with a window (shell/window_set.h): show,
+  // hide, activate, and read and set its outer position (floating point,
+  // the screen showing the nearest pixel) and size.
   void Show();
   void Hide();
   void Activate();
-
-  // The window's outer position and size in pixels, held as floating point:
-  // the screen shows the nearest whole pixel. A window the user has dragged
-  // reads where it now stands.
   [[nodiscard]] double Top() const;
   [[nodiscard]] double Left() const;
   void SetTop(double top);
   void SetLeft(double left);
   [[nodiscard]] double OuterWidth() const;
   [[nodiscard]] double OuterHeight() const;
-
   void SetStaysOnTop(bool on);
 
   void ShowMessage(std::string_view text) override;
