@@ -112,6 +112,10 @@ class BasicWindowSet : public WindowCommands {
 
   [[nodiscard]] bool StaysOnTop() const { return stay_on_top_; }
 
+  // What the program remembers between runs (the trading-costs window's
+  // rates among it).
+  [[nodiscard]] SettingsStore& Settings() { return *settings_; }
+
  private:
   static constexpr std::string_view kStayOnTopKey = "window/stay_on_top";
   static constexpr double kGap = 8;  // between a window and the trading-costs window beside it

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <exception>
 
+#include "calc/copy_text.h"
+#include "calc/fees/form10.h"
 #include "calc/forms.h"
 #include "shell/fit_font.h"
 #include "win32/dpi.h"
@@ -25,6 +27,9 @@ constexpr DWORD kWindowExStyle = 0;
 // Edit boxes keep this many pixels (at 96 DPI) free on each side of their text.
 constexpr int kBoxMargin = 2;
 
+// The context menu's entries; their ids stay clear of the controls' ids.
+enum MenuCommand : int { kOpenFees = 40001, kStayOnTop, kCopyAll };
+
 FormWindow* From(HWND window) { return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 }  // namespace
@@ -42,8 +47,20 @@ void FormWindow::RegisterClass(HINSTANCE instance) {
   RegisterClassExW(&window_class);
 }
 
-FormWindow::FormWindow(int number, WindowCommands& commands, FontCache& fonts)
-    : form_(CreateForm(number, *this)), commands_(commands), fonts_(fonts), number_(number) {
+HACCEL FormWindow::Accelerators() {
+  static const HACCEL table = [] {
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'F', kOpenFees}, {FVIRTKEY | FCONTROL, 'T', kStayOnTop}};
+    return CreateAcceleratorTableW(keys, 2);
+  }();
+  return table;
+}
+
+FormWindow::FormWindow(int number, WindowCommands& commands, FontCache& fonts, SettingsStore& settings)
+    : form_(number == kFeesForm ? std::make_unique<Form10>(*this, settings) : CreateForm(number, *this)),
+      commands_(commands),
+      fonts_(fonts),
+      number_(number),
+      ends_program_(number != kFeesForm) {
   const WindowLayout& layout = form_->Layout();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   CreateWindowExW(kWindowExStyle, kClassName, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, layout.client_width,
@@ -194,6 +211,7 @@ void FormWindow::Activate() {
 }
 
 void FormWindow::SetStaysOnTop(bool on) {
+  stays_on_top_ = on;
   SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -244,6 +262,70 @@ void FormWindow::OnButton(std::string_view button) {
   } else {
     commands_.Switch(number_, button);
   }
+}
+
+void FormWindow::OnMenu(int command) {
+  switch (command) {
+    case kOpenFees: commands_.OpenFeesWindow(number_); break;
+    case kStayOnTop: commands_.SetStayOnTop(!stays_on_top_); break;
+    case kCopyAll: CopyAll(); break;
+    default: break;
+  }
+}
+
+void FormWindow::ShowContextMenu(POINT where) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kOpenFees, L"交易费用与保本价…\tCtrl+F");
+  AppendMenuW(menu, MF_STRING | (stays_on_top_ ? MF_CHECKED : MF_UNCHECKED), kStayOnTop, L"窗口置顶\tCtrl+T");
+  AppendMenuW(menu, MF_STRING, kCopyAll, L"复制全部");
+  if (where.x == -1 && where.y == -1) {  // from the keyboard: at the window's top-left corner
+    where = {0, 0};
+    ClientToScreen(window_, &where);
+  }
+  const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, where.x, where.y, 0, window_, nullptr);
+  DestroyMenu(menu);
+  if (command != 0) OnMenu(command);
+}
+
+void FormWindow::CopyAll() {
+  TakeTypedTexts();  // what the boxes show now, computed or not
+  const std::wstring text = Widen(CopyText(*form_));
+  if (OpenClipboard(window_) == FALSE) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    if (void* target = GlobalLock(memory)) {
+      CopyMemory(target, text.c_str(), bytes);
+      GlobalUnlock(memory);
+      if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+    } else {
+      GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+}
+
+void FormWindow::Close() {
+  // Closing any of the nine windows ends the program; the window set
+  // destroys them all on the way out. The trading-costs window only hides,
+  // unless it was the program's only window on the screen.
+  if (!ends_program_) {
+    Hide();
+    bool any_shown = false;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM shown) {
+          wchar_t window_class[32]{};
+          GetClassNameW(window, window_class, 32);
+          if (lstrcmpW(window_class, kClassName) == 0 && IsWindowVisible(window) != FALSE) {
+            *reinterpret_cast<bool*>(shown) = true;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&any_shown));
+    if (any_shown) return;
+  }
+  PostQuitMessage(0);
 }
 
 void FormWindow::TakeTypedTexts() {
@@ -420,6 +502,10 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wparam
 LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
+      if (LOWORD(wparam) >= kOpenFees && LOWORD(wparam) <= kCopyAll) {
+        OnMenu(LOWORD(wparam));
+        return 0;
+      }
       const int index = LOWORD(wparam) - kFirstControlId;
       if (index < 0 || static_cast<std::size_t>(index) >= controls_.size()) break;
       const ControlLayout& row = form_->Layout().controls[static_cast<std::size_t>(index)];
@@ -472,15 +558,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       LayOut();
       return 0;
     }
-    case WM_CLOSE:
-      // Closing any of the nine windows ends the program; the window set
-      // destroys them all on the way out.
-      if (ends_program_) {
-        PostQuitMessage(0);
-      } else {
-        Hide();
-      }
+    case WM_CONTEXTMENU:
+      ShowContextMenu({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
+    case WM_CLOSE: Close(); return 0;
     default: break;
   }
   return DefWindowProcW(window_, message, wparam, lparam);

@@ -13,6 +13,7 @@
 namespace stockcalc {
 
 class FontCache;
+class SettingsStore;
 
 // One calculator window on the screen, made of standard controls from the
 // window's layout table: a Static per label, an Edit per box (read-only for
@@ -28,10 +29,16 @@ class FormWindow final : public Prompter {
   // Registers the window class; once, before the first window.
   static void RegisterClass(HINSTANCE instance);
 
-  // Window FormN with its calculator, created hidden; its load step has not
-  // run yet. Buttons that the calculator does not handle itself go to
-  // `commands`. Closing one of the nine ends the program.
-  FormWindow(int number, WindowCommands& commands, FontCache& fonts);
+  // The context menu's shortcuts, Ctrl+F and Ctrl+T, for the message loop.
+  static HACCEL Accelerators();
+
+  // Window FormN with its calculator (kFeesForm for the trading-costs
+  // window, which remembers its rates in `settings`), created hidden; its
+  // load step has not run yet. Buttons that the calculator does not handle
+  // itself and the context menu go to `commands`. Closing one of the nine
+  // ends the program; closing the trading-costs window hides it, and ends
+  // the program when it was the only window shown.
+  FormWindow(int number, WindowCommands& commands, FontCache& fonts, SettingsStore& settings);
   ~FormWindow() override;
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -67,6 +74,10 @@ class FormWindow final : public Prompter {
   void SetTabOrder();
   void LayOut();  // places every control and sizes the window for the current DPI
   void OnButton(std::string_view button);
+  void OnMenu(int command);
+  void ShowContextMenu(POINT where);
+  void CopyAll();
+  void Close();
   void TakeTypedTexts();
   enum class Fit { Captions, Results };
   void ShowChangedTexts(Fit fit = Fit::Results);
@@ -86,6 +97,7 @@ class FormWindow final : public Prompter {
   HWND tooltip_ = nullptr;
   HWND last_focus_ = nullptr;
   int dpi_ = 96;
+  bool stays_on_top_ = false;
   bool showing_texts_ = false;  // EN_CHANGE from the program's own writes, not the user's typing
   std::vector<HWND> controls_;       // one per row of the layout table
   std::vector<int> font_pixels_;     // the font size each control shows, at 96 DPI

@@ -12,6 +12,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "win32/command_line.h"
 #include "win32/dpi.h"
 #include "win32/window_set.h"
 
@@ -19,16 +20,28 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
   stockcalc::BecomeDpiAware();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+
+  stockcalc::LaunchOptions options;
+  if (const auto status = stockcalc::ReadCommandLine(options)) return *status;
+
   stockcalc::FormWindow::RegisterClass(instance);
-
   stockcalc::WindowSet windows;
-  windows.Start();
+  if (options.fees) {
+    windows.StartWithFees();
+  } else {
+    windows.Start();
+  }
 
-  // Tab and Space move and press as in a dialog; Enter is each control's own.
+  // Ctrl+F and Ctrl+T in every window; Tab and Space move and press as in a
+  // dialog; Enter is each control's own.
+  const HACCEL shortcuts = stockcalc::FormWindow::Accelerators();
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     HWND window = GetAncestor(message.hwnd, GA_ROOT);
-    if (window != nullptr && IsDialogMessageW(window, &message) != FALSE) continue;
+    if (window != nullptr) {
+      if (TranslateAcceleratorW(window, shortcuts, &message) != 0) continue;
+      if (IsDialogMessageW(window, &message) != FALSE) continue;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "win32/window_set.h"
 
+#include "win32/ini_settings.h"
+
 namespace stockcalc {
 namespace {
 
@@ -18,20 +20,13 @@ class Win32Desktop final : public Desktop {
   }
 };
 
-// Remembers nothing: the settings file of the Windows edition is yet to come.
-class NoSettings final : public SettingsStore {
- public:
-  [[nodiscard]] std::optional<std::string> Read(std::string_view /*key*/) const override { return std::nullopt; }
-  void Write(std::string_view /*key*/, std::string_view /*value*/) override {}
-};
-
 }  // namespace
 
 WindowSet::WindowSet()
     : BasicWindowSet<FormWindow>(
           [this](int number, WindowCommands& commands) {
-            return std::make_unique<FormWindow>(number, commands, fonts);
+            return std::make_unique<FormWindow>(number, commands, fonts, Settings());
           },
-          std::make_unique<Win32Desktop>(), std::make_unique<NoSettings>()) {}
+          std::make_unique<Win32Desktop>(), std::make_unique<IniSettings>()) {}
 
 }  // namespace stockcalc

@@ -14,7 +14,7 @@ struct WindowFonts {
 };
 
 // The program's windows as Win32 windows, under the window set's rules: the
-// primary monitor's size and work area. Nothing is remembered between runs yet.
+// primary monitor's size and work area, and the settings in stockcalc.ini.
 class WindowSet final : private WindowFonts, public BasicWindowSet<FormWindow> {
  public:
   WindowSet();
