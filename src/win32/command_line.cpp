@@ -2,7 +2,8 @@
 #include "win32/command_line.h"
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -14,13 +15,10 @@
 namespace stockcalc {
 namespace {
 
+// The arguments as the C runtime split them for a wide entry point.
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
-  int count = 0;
-  wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (words == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(Narrow(words[i]));
-  LocalFree(words);
+  for (int i = 1; i < __argc && __wargv != nullptr; ++i) arguments.push_back(Narrow(__wargv[i]));
   return arguments;
 }
 

@@ -11,6 +11,7 @@
 #include "calc/fees/form10.h"
 #include "calc/forms.h"
 #include "shell/fit_font.h"
+#include "win32/accessible_names.h"
 #include "win32/dpi.h"
 #include "win32/look.h"
 #include "win32/message_box.h"
@@ -26,6 +27,10 @@ constexpr DWORD kWindowExStyle = 0;
 
 // Edit boxes keep this many pixels (at 96 DPI) free on each side of their text.
 constexpr int kBoxMargin = 2;
+
+// Names the text boxes for screen readers once the window is on the
+// screen, so that start-up does not wait for the accessibility service.
+constexpr UINT kNameControls = WM_APP + 1;
 
 // The context menu's entries; their ids stay clear of the controls' ids.
 enum MenuCommand : int { kOpenFees = 40001, kStayOnTop, kCopyAll };
@@ -201,7 +206,12 @@ void FormWindow::Load() {
   ShowChangedTexts(Fit::Captions);
 }
 
-void FormWindow::Show() { ShowWindow(window_, SW_SHOW); }
+void FormWindow::Show() {
+  const bool first = !shown_once_;
+  shown_once_ = true;
+  ShowWindow(window_, SW_SHOW);
+  if (first) PostMessageW(window_, kNameControls, 0, 0);
+}
 
 void FormWindow::Hide() { ShowWindow(window_, SW_HIDE); }
 
@@ -558,6 +568,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       LayOut();
       return 0;
     }
+    case kNameControls:
+      for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const ControlLayout& row = form_->Layout().controls[i];
+        if (!row.accessible_name.empty()) SetAccessibleName(controls_[i], Widen(row.accessible_name));
+      }
+      return 0;
     case WM_CONTEXTMENU:
       ShowContextMenu({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;

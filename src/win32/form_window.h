@@ -98,6 +98,7 @@ class FormWindow final : public Prompter {
   HWND last_focus_ = nullptr;
   int dpi_ = 96;
   bool stays_on_top_ = false;
+  bool shown_once_ = false;
   bool showing_texts_ = false;  // EN_CHANGE from the program's own writes, not the user's typing
   std::vector<HWND> controls_;       // one per row of the layout table
   std::vector<int> font_pixels_;     // the font size each control shows, at 96 DPI
