@@ -12,9 +12,24 @@ namespace {
 
 constexpr const wchar_t* kFileName = L"stockcalc.ini";
 
+// The settings this program writes take a few hundred bytes. A larger file
+// is not one of ours: reading it would slow every start, and writing would
+// replace it, so it is left alone.
+constexpr ULONGLONG kLargestSettingsFile = 1 << 20;
+
 bool IsFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// A plain file of a settings file's size, or nothing there yet.
+bool Usable(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) == FALSE) {
+    return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND;
+  }
+  const ULONGLONG size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && size <= kLargestSettingsFile;
 }
 
 std::wstring ProgramFolder() {
@@ -56,7 +71,7 @@ IniSettings::IniSettings() {
 }
 
 std::optional<std::string> IniSettings::Read(std::string_view key) const {
-  if (path_.empty() || !IsFile(path_)) return std::nullopt;
+  if (path_.empty() || !IsFile(path_) || !Usable(path_)) return std::nullopt;
   const auto [section, name] = SectionAndName(key);
   // A value no settings file holds tells a missing key from an empty one.
   constexpr const wchar_t* kMissing = L"\x1F(missing)\x1F";
@@ -67,7 +82,7 @@ std::optional<std::string> IniSettings::Read(std::string_view key) const {
 }
 
 void IniSettings::Write(std::string_view key, std::string_view value) {
-  if (path_.empty()) return;
+  if (path_.empty() || !Usable(path_)) return;
   const std::size_t folder_end = path_.find_last_of(L'\\');
   if (folder_end != std::wstring::npos) CreateDirectoryW(path_.substr(0, folder_end).c_str(), nullptr);
   const auto [section, name] = SectionAndName(key);
