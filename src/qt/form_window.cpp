@@ -166,11 +166,6 @@ void FormWindow::Load() {
   ShowChangedTexts(Fit::Captions);
 }
 
-void FormWindow::Activate() {
-  raise();
-  activateWindow();
-}
-
 void FormWindow::OnButton(std::string_view button) {
   TakeTypedTexts();
   if (form_->Click(button)) {

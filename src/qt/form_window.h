@@ -35,10 +35,11 @@ class FormWindow final : public QWidget, public Prompter {
   void Load();
 
   // What the window set does with a window: show it (not modal, no owner),
-  // hide it, bring it to the front with the keyboard focus.
+  // hide it, bring it to the front, give it the keyboard focus.
   void Show() { show(); }
   void Hide() { hide(); }
-  void Activate();
+  void Raise() { raise(); }
+  void Activate() { activateWindow(); }
 
   // The window's outer position and size in pixels, held as floating point:
   // the screen shows the nearest whole pixel. A window the user has dragged

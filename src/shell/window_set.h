@@ -38,7 +38,7 @@ class Desktop {
 // the trading-costs window, opened from any window's context menu.
 //
 // The rules are the same for every front end; FrontWindow is the front end's
-// window, which offers Load, Show, Hide, Activate, Top, Left, SetTop,
+// window, which offers Load, Show, Hide, Raise, Activate, Top, Left, SetTop,
 // SetLeft, OuterWidth, OuterHeight and SetStaysOnTop.
 template <class FrontWindow>
 class BasicWindowSet : public WindowCommands {
@@ -98,6 +98,7 @@ class BasicWindowSet : public WindowCommands {
   void OpenFeesWindow(int from) override {
     FrontWindow& fees = FeesWindow(Existing(from));
     fees.Show();
+    fees.Raise();
     fees.Activate();
   }
 

@@ -215,6 +215,8 @@ void FormWindow::Show() {
 
 void FormWindow::Hide() { ShowWindow(window_, SW_HIDE); }
 
+void FormWindow::Raise() { SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+
 void FormWindow::Activate() {
   SetForegroundWindow(window_);
   SetActiveWindow(window_);

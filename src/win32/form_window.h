@@ -49,10 +49,11 @@ class FormWindow final : public Prompter {
   void Load();
 
   // What the window set does with a window (shell/window_set.h): show,
-  // hide, activate, and read and set its outer position (floating point,
+  // hide, raise, activate, and read and set its outer position (floating point,
   // the screen showing the nearest pixel) and size.
   void Show();
   void Hide();
+  void Raise();
   void Activate();
   [[nodiscard]] double Top() const;
   [[nodiscard]] double Left() const;

@@ -44,6 +44,7 @@ struct FakeWindow {
   void Load() { ++loads; }
   void Show() { shown = true; }
   void Hide() { shown = false; }
+  void Raise() {}
   void Activate() {}
   [[nodiscard]] double Top() const { return top; }
   [[nodiscard]] double Left() const { return left; }
