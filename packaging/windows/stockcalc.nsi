@@ -47,6 +47,9 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "GPL-3.0-or-later"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\stockcalc.exe"
+; The stock welcome text speaks of updating system files; this installer
+; touches none.
+!define MUI_WELCOMEPAGE_TEXT "此程序将把 $(^NameDA) 安装到你自己的用户文件夹里，只供你这个用户使用，不需要管理员权限。$\r$\n$\r$\n如果 $(^NameDA) 正在运行，请先关闭它。$\r$\n$\r$\n点击 [下一步(N)] 继续。"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
