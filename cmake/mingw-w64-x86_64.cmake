@@ -11,3 +11,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The same commit gives the same stockcalc.exe wherever it is built: no link
+# time in the PE header, no compiler version string in every object. (The
+# top-level CMakeLists.txt maps the source and build folders out of the
+# objects; tools/build-windows.sh exports SOURCE_DATE_EPOCH.)
+set(CMAKE_C_FLAGS_INIT "-fno-ident")
+set(CMAKE_CXX_FLAGS_INIT "-fno-ident")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+
+# Windows programs built here (the tests) run under Wine, each in a private
+# prefix unless tools/wine-env.sh has set one up for the whole run.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-env.sh)

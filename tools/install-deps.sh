@@ -12,6 +12,10 @@ packages=(
   clang clang-tidy libclang-rt-14-dev gcovr
   desktop-file-utils appstream dpkg-dev file lintian x11-utils libxcb1-dev
   locales xvfb xauth imagemagick xdotool
+  # The Windows edition: cross-built with mingw-w64 (posix threads), its
+  # tests built against GoogleTest's sources and run under Wine on Xvfb,
+  # Chinese drawn with the Noto CJK fonts (fc-list checks which are there).
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fontconfig
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
