@@ -34,6 +34,10 @@ tools/check-package.sh "$(tools/package.sh build)"
 step "the package is reproducible: two clean builds of this commit give the same bytes"
 tools/reproducible.sh
 
+step "Windows edition: build, tests under wine, import check, reproducible exe"
+tools/test-windows.sh
+tools/reproducible-windows.sh
+
 step "benchmarks, each once briefly (they measure; nothing here asserts a time)"
 build/micro_bench --benchmark_min_time=0.001 >build/bench.log
 echo "micro_bench: $(grep -c '^BM_' build/bench.log) results"
