@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <regex>
 #include <string>
 
 #include "fields/clean_field.h"
 #include "fields/number_parse.h"
 #include "fields/number_text.h"
 #include "fuzz_text.h"
+#include "number_forms.h"
 
 namespace {
 
@@ -40,17 +40,18 @@ void CheckCleaning(const std::string& text) {
 }
 
 void CheckFormats(double x, const std::string& context) {
-  static const std::regex two_decimals("-?[0-9]+\\.[0-9]{2}");
-  static const std::regex whole("-?[0-9]+");
+  using fuzz::Number;
+  using fuzz::Verdict;
   if (!std::isfinite(x)) return;
   const std::string two = FormatTwoDecimals(x);
-  Require(std::regex_match(two, two_decimals), "FormatTwoDecimals form", context + " -> " + two);
-  Require(two != "-0.00", "never -0.00", context);
+  Require(fuzz::MatchNumber(two, Number::Amount) == Verdict::Fits, "FormatTwoDecimals form, never -0.00",
+          context + " -> " + two);
   const std::string none = FormatDecimals(x, 0);
-  Require(std::regex_match(none, whole) && none != "-0", "FormatDecimals(x, 0) form",
+  Require(fuzz::MatchNumber(none, Number::Whole) == Verdict::Fits, "FormatDecimals(x, 0) form, never -0",
           context + " -> " + none);
 
   const std::string text = NumberText(x);
+  Require(fuzz::MatchNumber(text, Number::Text) == Verdict::Fits, "NumberText form", context + " -> " + text);
   const double back = ParseLeadingNumber(text);
   Require(std::isfinite(back) && NumberText(back) == text, "NumberText reads back", context + " -> " + text);
   const double rounded = RoundTwoDecimals(x);
