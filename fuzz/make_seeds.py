@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the seed corpora of the fuzz targets from the windows' worked examples."""
+"""Writes the seed corpora of the fuzz targets from the windows' worked examples and a few edges."""
 import os
 import sys
 
@@ -22,6 +22,11 @@ EXAMPLES = [
     (7, {"Text1": "10", "Text2": "3个", "Text5": "150%"}),
     (8, {"Text1": "10.006"}), (8, {"Text1": "1,234", "Text2": "3，5", "Text4": "-5", "Text6": "150"}),
     (9, {"Text1": "100", "Text2": "3"}), (9, {"Text1": "1", "Text2": "0"}),
+    # Edges: prices, averages and lots just below zero that round to zero,
+    # an exact half, and results beyond the double range.
+    (6, {"Text1": "-0.004", "Text2": "3", "Text3": "0.01", "Text4": "-1"}),
+    (7, {"Text1": "-0.004", "Text2": "2", "Text5": "10"}), (5, {"Text1": "1", "Text2": "-40"}),
+    (1, {"Text1": "0.005", "Text2": "50"}), (9, {"Text1": "1e308", "Text2": "1e-308"}),
 ]
 INPUTS = {1: ["Text1", "Text2"], 2: ["Text1", "Text2"], 3: ["Text1"], 4: ["Text1", "Text2"],
           5: ["Text1", "Text2"], 6: ["Text1", "Text2", "Text3", "Text4"], 7: ["Text1", "Text2", "Text5"],
