@@ -191,7 +191,7 @@ TEST(Compute, EnterInEveryTextBoxComputes) {
       const bool changed = program.PressEnter(program.Control(e.form, row.name), [&] {
         return TextsOf(program, e.form, shown) != before || program.FindMessageBox(window) != nullptr;
       });
-      ASSERT_TRUE(changed) << "nothing changed within 10 s";
+      ASSERT_TRUE(changed) << "nothing changed within " << kAnswerMs / 1000 << " s";
       program.Sync(window);
       ASSERT_EQ(program.FindMessageBox(window), nullptr);
       ExpectTexts(program, e.form, shown);
@@ -314,8 +314,8 @@ TEST(Close, ClosingTheShownWindowEndsTheProgram) {
     SCOPED_TRACE("Form" + std::to_string(form));
     Program program;
     program.GoTo(form);
-    EXPECT_EQ(program.CloseAndWait(program.Window(form), 10000), std::optional<DWORD>(0))
-        << "still running 10 s after WM_CLOSE, or a failing exit code";
+    EXPECT_EQ(program.CloseAndWait(program.Window(form), kAnswerMs), std::optional<DWORD>(0))
+        << "still running " << kAnswerMs / 1000 << " s after WM_CLOSE, or a failing exit code";
   }
 }
 

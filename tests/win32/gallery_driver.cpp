@@ -3,8 +3,8 @@
 // one a line, for tools/gallery-windows.sh:
 //   show N Name=text ...  walks to window FormN, types each text into its
 //                         box, computes (Command1) and answers
-//                         "shown N LEFT TOP WIDTH HEIGHT" with the window's
-//                         whole rectangle on the screen
+//                         "shown N LEFT TOP WIDTH HEIGHT": where the
+//                         window's client area is on the screen
 //   quit                  closes the window shown; the program ends
 // Any failure is one line on standard error and exit status 1.
 
@@ -31,10 +31,11 @@ void Show(Program& program, int form, const std::vector<std::string>& assignment
   if (program.Click(form, "Command1") != nullptr) throw std::runtime_error("computing opened a message box");
   HWND window = program.Window(form);
   program.Sync(window);
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  std::printf("shown %d %ld %ld %ld %ld\n", form, rect.left, rect.top, rect.right - rect.left,
-              rect.bottom - rect.top);
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT corner{0, 0};
+  ClientToScreen(window, &corner);
+  std::printf("shown %d %ld %ld %ld %ld\n", form, corner.x, corner.y, client.right, client.bottom);
   std::fflush(stdout);
 }
 
@@ -57,7 +58,7 @@ int main() {
         Show(program, form, assignments);
       } else if (order == "quit") {
         const int shown = program.ShownForm();
-        if (shown == 0 || !program.CloseAndWait(program.Window(shown), 10000)) {
+        if (shown == 0 || !program.CloseAndWait(program.Window(shown), kAnswerMs)) {
           throw std::runtime_error("the program did not end");
         }
         return 0;

@@ -14,11 +14,6 @@
 namespace stockcalc::win32test {
 namespace {
 
-// How long the program may take to answer one message before the driver
-// gives up on it: long enough for a slow start under wine, short enough
-// that a hung program fails the test instead of stopping it.
-constexpr UINT kAnswerMs = 10000;
-
 struct SilentPrompter final : Prompter {
   void ShowMessage(std::string_view /*text*/) override {}
 };
@@ -173,17 +168,31 @@ Program::Program(const std::vector<std::wstring>& arguments) : settings_folder_(
   std::wstring environment = EnvironmentWith(settings_folder_);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  if (CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                     environment.data(), nullptr, &startup, &process_) == FALSE) {
+  if (CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE,
+                     CREATE_UNICODE_ENVIRONMENT | CREATE_SUSPENDED, environment.data(), nullptr, &startup,
+                     &process_) == FALSE) {
     Fail("cannot start " + Narrow(path) + ": error " + std::to_string(GetLastError()));
   }
-  WaitForInputIdle(process_.hProcess, kAnswerMs);
-  if (!WaitFor([this] { return !Windows(true).empty(); }, kAnswerMs)) {
-    Fail("the program showed no window within " + std::to_string(kAnswerMs / 1000) + " s");
+  // In a job that ends it when this process ends, even by a crash.
+  job_ = CreateJobObjectW(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (job_ != nullptr) {
+    SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+    AssignProcessToJobObject(job_, process_.hProcess);
+  }
+  ResumeThread(process_.hThread);
+  WaitForInputIdle(process_.hProcess, kStartMs);
+  if (!WaitFor([this] { return !Windows(true).empty(); }, kStartMs)) {
+    End();
+    Fail("the program showed no window within " + std::to_string(kStartMs / 1000) + " s");
   }
 }
 
-Program::~Program() {
+Program::~Program() { End(); }
+
+void Program::End() {
+  if (process_.hProcess == nullptr) return;
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.hProcess, 1);
     WaitForSingleObject(process_.hProcess, kAnswerMs);
@@ -192,6 +201,8 @@ Program::~Program() {
   CloseHandle(click_done_);
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+  if (job_ != nullptr) CloseHandle(job_);
+  process_ = {};
   std::error_code ignored;
   std::filesystem::remove_all(settings_folder_, ignored);
 }

@@ -23,6 +23,13 @@ namespace stockcalc::win32test {
 
 using Texts = std::vector<std::pair<std::string_view, std::string_view>>;
 
+// How long the program may take to start, and to answer one message or
+// finish one click, before the driver gives up on it: long enough for Wine
+// on a busy machine, short enough that a hung program fails the test
+// instead of stopping it.
+inline constexpr DWORD kStartMs = 60000;
+inline constexpr DWORD kAnswerMs = 30000;
+
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
 
@@ -48,6 +55,8 @@ class Program {
   // Starts the program that STOCKCALC_EXE names (a Windows path, or a Unix
   // path that wine reaches through Z:) with `arguments`, its settings in a
   // new folder of its own (APPDATA), and returns once it shows a window.
+  // The program is ended with this object, or with this process however
+  // it ends (a job object), so that no program outlives its test.
   explicit Program(const std::vector<std::wstring>& arguments = {});
   ~Program();
   Program(const Program&) = delete;
@@ -86,7 +95,7 @@ class Program {
   // Presses Enter in a control, posted to the program's message loop as a
   // keyboard would. Returns once `done` holds, or after `timeout_ms`.
   template <class Done>
-  bool PressEnter(HWND control, Done done, DWORD timeout_ms = 10000) {
+  bool PressEnter(HWND control, Done done, DWORD timeout_ms = kAnswerMs) {
     PostKey(control, VK_RETURN);
     return WaitFor(done, timeout_ms);
   }
@@ -120,11 +129,13 @@ class Program {
   }
 
  private:
+  void End();  // ends the program if it still runs, and lets go of it
   [[nodiscard]] HWND FindControl(int form, std::string_view name) const;
   void PostKey(HWND control, WPARAM key) const;
   void FinishClick(DWORD timeout_ms);
   [[nodiscard]] bool ClickDone(DWORD wait_ms) const { return WaitForSingleObject(click_done_, wait_ms) == WAIT_OBJECT_0; }
 
+  HANDLE job_ = nullptr;
   PROCESS_INFORMATION process_{};
   std::wstring settings_folder_;
   std::thread click_;
