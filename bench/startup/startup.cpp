@@ -7,7 +7,10 @@
 // programs A B A B after a warm-up and prints medians and the median of the
 // pairwise ratios A / B. It ends every process it starts.
 //
-// Usage: startup [--runs N] PROGRAM_A PROGRAM_B
+// With --name, only a top-level window of that title counts: wine maps
+// windows of its own beside the program's.
+//
+// Usage: startup [--runs N] [--name TITLE] PROGRAM_A PROGRAM_B
 
 #include <poll.h>
 #include <signal.h>
@@ -24,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,7 +44,7 @@ struct Run {
 
 class Display {
  public:
-  Display() : conn_(xcb_connect(nullptr, nullptr)) {
+  explicit Display(std::string name) : conn_(xcb_connect(nullptr, nullptr)), name_(std::move(name)) {
     if (xcb_connection_has_error(conn_) != 0) {
       std::fprintf(stderr, "cannot connect to the X display\n");
       std::exit(2);
@@ -50,18 +54,21 @@ class Display {
     xcb_change_window_attributes(conn_, root_, XCB_CW_EVENT_MASK, &mask);
     protocols_ = Atom("WM_PROTOCOLS");
     delete_window_ = Atom("WM_DELETE_WINDOW");
+    net_wm_name_ = Atom("_NET_WM_NAME");
+    utf8_string_ = Atom("UTF8_STRING");
     xcb_flush(conn_);
   }
   ~Display() { xcb_disconnect(conn_); }
 
-  // The next top-level window mapped before the deadline.
+  // The next top-level window mapped before the deadline (of the title
+  // asked for, if one was).
   std::optional<xcb_window_t> WaitForMap(Clock::time_point deadline) {
     while (Clock::now() < deadline) {
       while (xcb_generic_event_t* event = xcb_poll_for_event(conn_)) {
         const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
         const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
         std::free(event);
-        if (mapped) return window;
+        if (mapped && (name_.empty() || Title(window) == name_)) return window;
       }
       pollfd fd{xcb_get_file_descriptor(conn_), POLLIN, 0};
       poll(&fd, 1, 5);
@@ -94,10 +101,25 @@ class Display {
     return atom;
   }
 
+  std::string Title(xcb_window_t window) {
+    auto cookie = xcb_get_property(conn_, 0, window, net_wm_name_, utf8_string_, 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(conn_, cookie, nullptr);
+    std::string title;
+    if (reply != nullptr) {
+      title.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                   static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    }
+    std::free(reply);
+    return title;
+  }
+
   xcb_connection_t* conn_;
+  std::string name_;
   xcb_window_t root_ = 0;
   xcb_atom_t protocols_ = 0;
   xcb_atom_t delete_window_ = 0;
+  xcb_atom_t net_wm_name_ = 0;
+  xcb_atom_t utf8_string_ = 0;
 };
 
 double PeakResidentMiB(pid_t pid) {
@@ -159,17 +181,24 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
   int runs = 11;
+  std::string name;
   int arg = 1;
-  if (argc > 2 && std::strcmp(argv[1], "--runs") == 0) {
-    runs = std::max(1, std::atoi(argv[2]));
-    arg = 3;
+  while (argc - arg > 2) {
+    if (std::strcmp(argv[arg], "--runs") == 0) {
+      runs = std::max(1, std::atoi(argv[arg + 1]));
+    } else if (std::strcmp(argv[arg], "--name") == 0) {
+      name = argv[arg + 1];
+    } else {
+      break;
+    }
+    arg += 2;
   }
   if (argc - arg != 2) {
-    std::fprintf(stderr, "usage: startup [--runs N] PROGRAM_A PROGRAM_B\n");
+    std::fprintf(stderr, "usage: startup [--runs N] [--name TITLE] PROGRAM_A PROGRAM_B\n");
     return 2;
   }
   const char* programs[2] = {argv[arg], argv[arg + 1]};
-  Display display;
+  Display display(name);
   for (const char* program : programs) {
     if (!Measure(display, program)) return 1;  // warm-up: caches, fonts
   }
