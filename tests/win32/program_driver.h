@@ -62,12 +62,8 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  [[nodiscard]] HANDLE Process() const { return process_.hProcess; }
-
   // The program's top-level calculator windows (class StockCalcWindow).
   [[nodiscard]] std::vector<HWND> Windows(bool visible_only = false) const;
-  // Window FormN, found by its caption, or nullptr when it does not exist.
-  [[nodiscard]] HWND FindForm(int form) const;
   // Window FormN; throws when it does not exist.
   [[nodiscard]] HWND Window(int form) const;
   // The number of the one calculator window shown; 0 when not exactly one shows.
@@ -130,6 +126,8 @@ class Program {
 
  private:
   void End();  // ends the program if it still runs, and lets go of it
+  // Window FormN, found by its caption, or nullptr when it does not exist.
+  [[nodiscard]] HWND FindForm(int form) const;
   [[nodiscard]] HWND FindControl(int form, std::string_view name) const;
   void PostKey(HWND control, WPARAM key) const;
   void FinishClick(DWORD timeout_ms);
