@@ -3,7 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace stockcalc::fuzz {
 
@@ -48,6 +51,25 @@ inline std::string ValidUtf8(const std::uint8_t* data, std::size_t size) {
     }
   }
   return out;
+}
+
+// A typed text after the window cleaned it, worked out here rather than by
+// the program's own code: each decimal mark ("。", "，", ",") replaced by "."
+// left to right, then each unit deleted, in the order given.
+inline std::string Cleaned(std::string text, std::span<const std::string_view> units) {
+  const auto replace = [&text](std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t pos = 0;
+    for (std::size_t hit = text.find(from); hit != std::string::npos; hit = text.find(from, pos)) {
+      out.append(text, pos, hit - pos).append(to);
+      pos = hit + from.size();
+    }
+    out.append(text, pos);
+    text = std::move(out);
+  };
+  for (const std::string_view mark : {"。", "，", ","}) replace(mark, ".");
+  for (const std::string_view unit : units) replace(unit, "");
+  return text;
 }
 
 }  // namespace stockcalc::fuzz

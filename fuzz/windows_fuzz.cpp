@@ -102,25 +102,6 @@ const std::array<WindowTable, kFormCount>& Tables() {
   return tables;
 }
 
-// The typed text after cleaning, worked out here rather than by the window's
-// own code: each decimal mark replaced by "." left to right, then each unit
-// deleted, in that order.
-std::string Cleaned(std::string text, UnitList units) {
-  const auto replace = [&text](std::string_view from, std::string_view to) {
-    std::string out;
-    std::size_t pos = 0;
-    for (std::size_t hit = text.find(from); hit != std::string::npos; hit = text.find(from, pos)) {
-      out.append(text, pos, hit - pos).append(to);
-      pos = hit + from.size();
-    }
-    out.append(text, pos);
-    text = std::move(out);
-  };
-  for (const std::string_view mark : {"。", "，", ","}) replace(mark, ".");
-  for (const std::string_view unit : units) replace(unit, "");
-  return text;
-}
-
 struct Recorder : Prompter {
   void ShowMessage(std::string_view text) override {
     ++shown;
@@ -226,7 +207,7 @@ class Session {
         const InputBox& in = *slot.input;
         const bool ok = clear || now == original ||
                         (in.rewritten && Fits(now, {"", *in.rewritten}, number, name)) ||
-                        now == Cleaned(original, in.units);
+                        now == fuzz::Cleaned(original, in.units);
         if (!ok) Fail("input box lost what was typed", number, name, now);
       } else {
         if (message && !(recorder_.zero_shares && name != "Text5" && name != "Label7"))
