@@ -28,6 +28,10 @@ constexpr DWORD kWindowExStyle = 0;
 // Edit boxes keep this many pixels (at 96 DPI) free on each side of their text.
 constexpr int kBoxMargin = 2;
 
+// Drawn text reaches a pixel or two past its measured width (the last
+// glyph's overhang, antialiasing): a label keeps that much room after it.
+constexpr int kLabelOverhang = 2;
+
 // Names the text boxes for screen readers once the window is on the
 // screen, so that start-up does not wait for the accessibility service.
 constexpr UINT kNameControls = WM_APP + 1;
@@ -170,7 +174,8 @@ void FormWindow::LayOut() {
       GetWindowTextW(controls_[i], text.data(), static_cast<int>(text.size() + 1));
       const SIZE size = MeasureText(controls_[i], fonts_.Get(row.font, font_pixels_[i], dpi_), text);
       const SIZE row_size = MeasureText(controls_[i], fonts_.Get(row.font, dpi_), L" ");
-      MoveWindow(controls_[i], Scale(row.geometry.left, dpi_), Scale(row.geometry.top, dpi_), size.cx,
+      const int width = text.empty() ? 0 : size.cx + Scale(kLabelOverhang, dpi_);
+      MoveWindow(controls_[i], Scale(row.geometry.left, dpi_), Scale(row.geometry.top, dpi_), width,
                  std::max(size.cy, row_size.cy), TRUE);
     } else {
       MoveWindow(controls_[i], Scale(row.geometry.left, dpi_), Scale(row.geometry.top, dpi_),
@@ -398,17 +403,18 @@ void FormWindow::ShowLabel(std::size_t index, const std::wstring& text, Fit fit)
     GetClientRect(window_, &client);
     const int space = LabelSpace({left, top, 1, row_height}, others, client.right);
     shown = FitFont(FontPixels(row.font), space, [&](int pixels) {
-      return MeasureText(label, fonts_.Get(row.font, pixels, dpi_), text).cx;
+      return MeasureText(label, fonts_.Get(row.font, pixels, dpi_), text).cx + Scale(kLabelOverhang, dpi_);
     });
   }
   font_pixels_[index] = shown.pixels;
   const HFONT font = fonts_.Get(row.font, shown.pixels, dpi_);
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const SIZE size = MeasureText(label, font, text);
+  const int width = text.empty() ? 0 : size.cx + Scale(kLabelOverhang, dpi_);
   // A text too long even in the smallest font stands above what it runs
   // into, on the window's background, so no control hides a digit of it.
   const HWND z_order = shown.fits ? nullptr : HWND_TOP;
-  SetWindowPos(label, z_order, left, top, size.cx, row_height, SWP_NOACTIVATE | (shown.fits ? SWP_NOZORDER : 0));
+  SetWindowPos(label, z_order, left, top, width, row_height, SWP_NOACTIVATE | (shown.fits ? SWP_NOZORDER : 0));
   InvalidateRect(label, nullptr, TRUE);
   SetTip(index, shown.fits ? std::wstring() : text);
 }
