@@ -26,6 +26,7 @@ int SystemDpi() {
 }  // namespace
 
 void BecomeDpiAware() {
+  if (IsProcessDPIAware() != FALSE) return;  // the manifest's request was honoured
   using SetContext = BOOL(WINAPI*)(HANDLE);
   if (auto set_context = Lookup<SetContext>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
     if (set_context(kPerMonitorAwareV2) != FALSE || set_context(kPerMonitorAware) != FALSE) return;

@@ -34,7 +34,7 @@ constexpr int kLabelOverhang = 2;
 
 // Names the text boxes for screen readers once the window is on the
 // screen, so that start-up does not wait for the accessibility service.
-constexpr UINT kNameControls = WM_APP + 1;
+constexpr UINT_PTR kNameControls = 1;
 
 // The context menu's entries; their ids stay clear of the controls' ids.
 enum MenuCommand : int { kOpenFees = 40001, kStayOnTop, kCopyAll };
@@ -71,13 +71,18 @@ FormWindow::FormWindow(int number, WindowCommands& commands, FontCache& fonts, S
       number_(number),
       ends_program_(number != kFeesForm) {
   const WindowLayout& layout = form_->Layout();
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  CreateWindowExW(kWindowExStyle, kClassName, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, layout.client_width,
-                  layout.client_height, nullptr, nullptr, instance, this);
-  dpi_ = DpiOf(window_);
+  // Made at its final size with its caption and every control in place, so
+  // that nothing is done twice before the window first shows.
+  dpi_ = DpiOf(nullptr);
+  const SIZE outer = OuterSize({Scale(layout.client_width, dpi_), Scale(layout.client_height, dpi_)}, kWindowStyle,
+                               kWindowExStyle, dpi_);
+  CreateWindowExW(kWindowExStyle, kClassName, Widen(layout.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  if (const int dpi = DpiOf(window_); dpi != dpi_) {
+    dpi_ = dpi;
+    LayOut();
+  }
   CreateControls();
-  LayOut();
-  SetTabOrder();
 }
 
 FormWindow::~FormWindow() {
@@ -87,13 +92,37 @@ FormWindow::~FormWindow() {
   }
 }
 
+std::vector<std::size_t> FormWindow::CreationOrder() const {
+  // The order among siblings is the tab order: first the table's tab order,
+  // then the labels, result labels above captions so that a result is never
+  // hidden under a caption that runs into it.
+  const WindowLayout& layout = form_->Layout();
+  std::vector<std::size_t> order;
+  for (const std::string_view name : layout.tab_order) {
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+      if (layout.controls[i].name == name) order.push_back(i);
+    }
+  }
+  for (const bool results : {true, false}) {
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+      const ControlLayout& row = layout.controls[i];
+      if (row.kind == ControlKind::Label && row.text.empty() == results) order.push_back(i);
+    }
+  }
+  return order;
+}
+
 void FormWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   const WindowLayout& layout = form_->Layout();
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
-                             nullptr);
-  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+  controls_.assign(layout.controls.size(), nullptr);
+  shown_.assign(layout.controls.size(), {});
+  tips_.assign(layout.controls.size(), {});
+  for (const ControlLayout& row : layout.controls) {
+    font_pixels_.push_back(FontPixels(row.font));
+    shown_colours_.push_back(row.colour);
+  }
+  for (const std::size_t i : CreationOrder()) {
     const ControlLayout& row = layout.controls[i];
     const wchar_t* window_class = L"Static";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -115,49 +144,17 @@ void FormWindow::CreateControls() {
         style |= WS_TABSTOP | BS_PUSHBUTTON;
         break;
     }
+    // Each control starts with the text its table gives it after load.
+    shown_[i] = std::string(row.text);
     const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i));
-    HWND control = CreateWindowExW(ex_style, window_class, nullptr, style, 0, 0, 0, 0, window_,
+    controls_[i] = CreateWindowExW(ex_style, window_class, Widen(row.text).c_str(), style, 0, 0, 0, 0, window_,
                                    reinterpret_cast<HMENU>(id), instance, nullptr);
-    if (row.kind != ControlKind::Label) SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
-
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-
-    controls_.push_back(control);
-    font_pixels_.push_back(FontPixels(row.font));
-    shown_colours_.push_back(row.colour);
-    tips_.emplace_back();
-  }
-}
-
-void FormWindow::SetTabOrder() {
-  // The tab order is the order of the controls among their siblings: first
-  // the table's tab order, then the labels, result labels above captions so
-  // that a result is never hidden under a caption that runs into it.
-  const WindowLayout& layout = form_->Layout();
-  std::vector<HWND> order;
-  for (const std::string_view name : layout.tab_order) {
-    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-      if (layout.controls[i].name == name) order.push_back(controls_[i]);
+    if (row.kind != ControlKind::Label) {
+      SetWindowSubclass(controls_[i], ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
+    if (last_focus_ == nullptr && (style & WS_TABSTOP) != 0) last_focus_ = controls_[i];
+    Place(i);
   }
-  for (const bool results : {true, false}) {
-    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-      const ControlLayout& row = layout.controls[i];
-      if (row.kind == ControlKind::Label && row.text.empty() == results) order.push_back(controls_[i]);
-    }
-  }
-  HWND previous = HWND_TOP;
-  for (HWND control : order) {
-    SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    previous = control;
-  }
-  if (!order.empty()) last_focus_ = order.front();
 }
 
 void FormWindow::LayOut() {
@@ -166,26 +163,34 @@ void FormWindow::LayOut() {
   const SIZE outer = OuterSize(client, kWindowStyle, kWindowExStyle, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    const ControlLayout& row = layout.controls[i];
-    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(row.font, font_pixels_[i], dpi_)),
-                 FALSE);
-    if (row.kind == ControlKind::Label) {
-      std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(controls_[i])), L'\0');
-      GetWindowTextW(controls_[i], text.data(), static_cast<int>(text.size() + 1));
-      const SIZE size = MeasureText(controls_[i], fonts_.Get(row.font, font_pixels_[i], dpi_), text);
-      const SIZE row_size = MeasureText(controls_[i], fonts_.Get(row.font, dpi_), L" ");
-      const int width = text.empty() ? 0 : size.cx + Scale(kLabelOverhang, dpi_);
-      MoveWindow(controls_[i], Scale(row.geometry.left, dpi_), Scale(row.geometry.top, dpi_), width,
-                 std::max(size.cy, row_size.cy), TRUE);
-    } else {
-      MoveWindow(controls_[i], Scale(row.geometry.left, dpi_), Scale(row.geometry.top, dpi_),
-                 Scale(row.geometry.width, dpi_), Scale(row.geometry.height, dpi_), TRUE);
-      if (row.kind != ControlKind::Button) {
-        const int margin = Scale(kBoxMargin, dpi_);
-        SendMessageW(controls_[i], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-      }
-    }
+    if (controls_[i] != nullptr) Place(i);
   }
+}
+
+void FormWindow::Place(std::size_t index) {
+  const ControlLayout& row = form_->Layout().controls[index];
+  HWND control = controls_[index];
+  const HFONT font = fonts_.Get(row.font, font_pixels_[index], dpi_);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const int left = Scale(row.geometry.left, dpi_);
+  const int top = Scale(row.geometry.top, dpi_);
+  if (row.kind == ControlKind::Label) {
+    const std::wstring text = Widen(shown_[index]);
+    const int width = text.empty() ? 0 : MeasureText(control, font, text).cx + Scale(kLabelOverhang, dpi_);
+    MoveWindow(control, left, top, width, RowHeight(row.font), FALSE);
+    return;
+  }
+  MoveWindow(control, left, top, Scale(row.geometry.width, dpi_), Scale(row.geometry.height, dpi_), FALSE);
+  if (row.kind != ControlKind::Button) {
+    const int margin = Scale(kBoxMargin, dpi_);
+    SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+  }
+}
+
+int FormWindow::RowHeight(FontStyle style) const {
+  // The height of a line in the style's own font: a label keeps it when its
+  // text shrinks, so the smaller text stays centred on the row.
+  return MeasureText(window_, fonts_.Get(style, dpi_), L"0").cy;
 }
 
 SIZE FormWindow::MeasureText(HWND control, HFONT font, const std::wstring& text) const {
@@ -206,7 +211,8 @@ RECT FormWindow::ControlRect(std::size_t index) const {
 }
 
 void FormWindow::Load() {
-  SetWindowTextW(window_, Widen(form_->Layout().caption).c_str());
+  // The caption stands since the window was made; the texts are shown
+  // where they differ from the table's.
   form_->Form_Load();
   ShowChangedTexts(Fit::Captions);
 }
@@ -215,7 +221,7 @@ void FormWindow::Show() {
   const bool first = !shown_once_;
   shown_once_ = true;
   ShowWindow(window_, SW_SHOW);
-  if (first) PostMessageW(window_, kNameControls, 0, 0);
+  if (first) SetTimer(window_, kNameControls, 0, nullptr);  // after the first paint
 }
 
 void FormWindow::Hide() { ShowWindow(window_, SW_HIDE); }
@@ -354,6 +360,7 @@ void FormWindow::TakeTypedTexts() {
     text.resize(static_cast<std::size_t>(std::max(0, length)));
     controls[i].SetText(Narrow(text));
     controls[i].MarkShown();  // the box already shows it
+    shown_[i] = controls[i].Text();
   }
 }
 
@@ -363,6 +370,9 @@ void FormWindow::ShowChangedTexts(Fit fit) {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     TextControl& control = controls[i];
     if (!control.Changed()) continue;
+    control.MarkShown();
+    if (control.Text() == shown_[i]) continue;
+    shown_[i] = control.Text();
     const std::wstring text = Widen(control.Text());
     switch (control.Kind()) {
       case ControlKind::Label: ShowLabel(i, text, fit); break;
@@ -370,7 +380,6 @@ void FormWindow::ShowChangedTexts(Fit fit) {
       case ControlKind::ResultBox: ShowBox(i, text, fit); break;
       case ControlKind::Button: SetWindowTextW(controls_[i], text.c_str()); break;
     }
-    control.MarkShown();
   }
   showing_texts_ = false;
   // Only a window that colours a result by its sign ever changes a colour.
@@ -388,8 +397,7 @@ void FormWindow::ShowLabel(std::size_t index, const std::wstring& text, Fit fit)
   SetWindowTextW(label, text.c_str());
   const int left = Scale(row.geometry.left, dpi_);
   const int top = Scale(row.geometry.top, dpi_);
-  const int row_height = std::max(MeasureText(label, fonts_.Get(row.font, dpi_), text).cy,
-                                  MeasureText(label, fonts_.Get(row.font, dpi_), L" ").cy);
+  const int row_height = RowHeight(row.font);
   FontFit shown{FontPixels(row.font), true};
   if (fit == Fit::Results) {
     // The space to its right, by the shown controls beside it.
@@ -446,7 +454,24 @@ void FormWindow::ShowBox(std::size_t index, const std::wstring& text, Fit fit) {
 
 void FormWindow::SetTip(std::size_t index, const std::wstring& text) {
   tips_[index] = text;
-  if (text.empty()) SendMessageW(tooltip_, TTM_POP, 0, 0);
+  if (tooltip_ == nullptr && !text.empty()) CreateTooltip();
+  if (tooltip_ != nullptr && text.empty()) SendMessageW(tooltip_, TTM_POP, 0, 0);
+}
+
+void FormWindow::CreateTooltip() {
+  // Made the first time a text does not fit, not at start-up.
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  for (HWND control : controls_) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void FormWindow::ShowMessage(std::string_view text) {
@@ -576,7 +601,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       LayOut();
       return 0;
     }
-    case kNameControls:
+    case WM_TIMER:
+      if (wparam != kNameControls) break;
+      KillTimer(window_, kNameControls);
       for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlLayout& row = form_->Layout().controls[i];
         if (!row.accessible_name.empty()) SetAccessibleName(controls_[i], Widen(row.accessible_name));

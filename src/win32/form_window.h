@@ -71,9 +71,12 @@ class FormWindow final : public Prompter {
                                       DWORD_PTR data);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
+  [[nodiscard]] std::vector<std::size_t> CreationOrder() const;
   void CreateControls();
-  void SetTabOrder();
-  void LayOut();  // places every control and sizes the window for the current DPI
+  void CreateTooltip();
+  void LayOut();  // sizes the window and places every control for a new DPI
+  void Place(std::size_t index);
+  [[nodiscard]] int RowHeight(FontStyle style) const;
   void OnButton(std::string_view button);
   void OnMenu(int command);
   void ShowContextMenu(POINT where);
@@ -105,6 +108,7 @@ class FormWindow final : public Prompter {
   std::vector<int> font_pixels_;     // the font size each control shows, at 96 DPI
   std::vector<TextColour> shown_colours_;  // the text colour each control shows
   std::vector<std::wstring> tips_;   // the full text of a control that does not fit, else empty
+  std::vector<std::string> shown_;   // the text each control shows
   double top_ = 0.0;
   double left_ = 0.0;
 };
