@@ -16,6 +16,8 @@ packages=(
   # tests built against GoogleTest's sources and run under Wine on Xvfb,
   # Chinese drawn with the Noto CJK fonts (fc-list checks which are there).
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fontconfig
+  # Wine's own fonts (the caption buttons' glyphs); the zip and the installer.
+  fonts-wine nsis zip unzip python3
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -33,5 +35,11 @@ fi
 # The tests also run under a locale whose decimal mark is a comma.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   as_root sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  as_root locale-gen >/dev/null
+fi
+
+# zip flags 说明.txt's name as UTF-8 only when en_US.UTF-8 exists.
+if ! locale -a 2>/dev/null | grep -qi '^en_US\.utf-\?8$'; then
+  as_root sed -i 's/^# *en_US.UTF-8 UTF-8/en_US.UTF-8 UTF-8/' /etc/locale.gen
   as_root locale-gen >/dev/null
 fi
