@@ -18,6 +18,9 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fontconfig
   # Wine's own fonts (the caption buttons' glyphs); the zip and the installer.
   fonts-wine nsis zip unzip python3
+  # The X libraries Wine's display driver loads at run time; Wine only
+  # recommends them.
+  libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
