@@ -13,6 +13,4 @@ trap wine_env_cleanup EXIT
 trap 'exit 130' INT TERM
 [ -n "${DISPLAY:-}" ] || wine_env_display
 wine_env_prefix
-status=0
-wine build-win/stockcalc.exe "$@" || status=$?
-exit $status
+wine_env_run wine build-win/stockcalc.exe "$@"

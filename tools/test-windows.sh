@@ -24,14 +24,14 @@ summaries() {
 }
 
 echo "-- the core's tests on the Windows C runtime"
-(cd build-win && ctest -R '^core' --no-tests=error --output-on-failure --timeout 300)
+wine_env_run ctest --test-dir build-win -R '^core' --no-tests=error --output-on-failure --timeout 300
 summaries
 
 echo "-- what stockcalc.exe imports"
 tools/check-windows-imports.sh build-win/stockcalc.exe
 
-if (cd build-win && ctest -N -E '^core' | grep -q 'Total Tests: [1-9]'); then
+if ctest --test-dir build-win -N -E '^core' | grep -q 'Total Tests: [1-9]'; then
   echo "-- the program driven under Wine"
-  (cd build-win && ctest -E '^core' --output-on-failure --timeout 600)
+  wine_env_run ctest --test-dir build-win -E '^core' --output-on-failure --timeout 600
   summaries
 fi

@@ -11,8 +11,13 @@
 #                      WINEDLLOVERRIDES, LANG and LC_ALL, map the fonts;
 #                      after wine_env_display, Wine manages the windows on
 #                      that display itself (there is no window manager)
-#   wine_env_cleanup   end the prefix's wineserver and our Xvfb, delete the
-#                      prefix; meant for a trap:  trap wine_env_cleanup EXIT
+#   wine_env_run CMD   run a command in the background and wait for it, so
+#                      that a signal to the script is acted on at once (bash
+#                      runs traps only between foreground commands)
+#   wine_env_cleanup   end the command wine_env_run waits for, the prefix's
+#                      wineserver (and so every program in the prefix) and our
+#                      Xvfb, delete the prefix; meant for a trap:
+#                        trap wine_env_cleanup EXIT; trap 'exit 130' INT TERM
 #
 # Run as a command, `tools/wine-env.sh PROGRAM.exe ARGS...` runs one Windows
 # program and returns its exit status: in the prefix that wine_env_prefix set
@@ -84,7 +89,20 @@ wine_env_prefix() {
     { echo "wine-env: the registry settings were not imported" >&2; return 1; }
 }
 
+wine_env_run() {
+  "$@" &
+  WINE_ENV_RUN_PID=$!
+  local status=0
+  wait "$WINE_ENV_RUN_PID" || status=$?
+  WINE_ENV_RUN_PID=""
+  return $status
+}
+
 wine_env_cleanup() {
+  if [ -n "${WINE_ENV_RUN_PID:-}" ]; then
+    kill "$WINE_ENV_RUN_PID" 2>/dev/null || true
+    WINE_ENV_RUN_PID=""
+  fi
   if [ -n "${WINE_ENV_PREFIX:-}" ] && [ -d "$WINE_ENV_PREFIX" ]; then
     WINEPREFIX=$WINE_ENV_PREFIX wineserver -k >/dev/null 2>&1 || true
     WINEPREFIX=$WINE_ENV_PREFIX wineserver -w >/dev/null 2>&1 || true
@@ -118,6 +136,6 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   wine_env_prefix || exit 1
   [ -n "$locale_all" ] && LC_ALL=$locale_all
   [ -n "$locale_lang" ] && LANG=$locale_lang
-  wine "$@"
+  wine_env_run wine "$@"
   exit $?
 fi
