@@ -133,7 +133,8 @@ struct Window {
   std::unique_ptr<Form> form;
   std::vector<Slot> slots;  // by control index
   std::vector<std::size_t> inputs;
-  bool used = false;  // since the last load
+  bool used = false;             // since the last load
+  std::string_view idle_button;  // clicked last and changed nothing since
 };
 
 class Session {
@@ -176,6 +177,7 @@ class Session {
     TextControl& control = w.form->Controls()[i];
     control.SetText(text);
     control.MarkShown();
+    w.idle_button = {};
     w.slots[i].last = text;
     w.slots[i].typed = text;
     w.slots[i].was_typed = true;
@@ -183,6 +185,9 @@ class Session {
 
   void Click(int number, std::string_view button) {
     Window& w = At(number);
+    // A window's clicks depend on its texts alone (it keeps nothing else), so
+    // clicking again a button that changed nothing would change nothing again.
+    if (button == w.idle_button) return;
     recorder_.shown = 0;
     recorder_.zero_shares = false;
     w.form->Click(button);
@@ -191,12 +196,14 @@ class Session {
     const bool clear = button == "Command2";
     const auto& layout = w.form->Layout().controls;
     auto& controls = w.form->Controls();
+    w.idle_button = button;
     for (std::size_t i = 0; i < controls.size(); ++i) {
       Window::Slot& slot = w.slots[i];
       const std::string& now = controls[i].Text();
       const bool marked = controls[i].Changed();
       controls[i].MarkShown();
       if (now == slot.last) continue;
+      w.idle_button = {};
       const std::string_view name = layout[i].name;
       if (!marked) Fail("text changed but not marked changed", number, name, now);
       if (slot.role == Window::Role::Fixed) Fail("a fixed caption changed", number, name, now);
@@ -254,6 +261,7 @@ class Session {
       w.slots[i].was_typed = false;
     }
     w.used = false;
+    w.idle_button = {};
   }
 
   Recorder recorder_;
