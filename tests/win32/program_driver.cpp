@@ -8,6 +8,7 @@
 #include <queue>
 #include <stdexcept>
 
+#include "calc/fees/form10.h"
 #include "calc/forms.h"
 #include "shell/switch_table.h"
 
@@ -143,6 +144,7 @@ std::string Narrow(std::wstring_view text) {
 }
 
 const WindowLayout& LayoutOf(int form) {
+  if (form == kFeesForm) return Form10::kLayout;
   static SilentPrompter prompter;
   static const auto forms = [] {
     std::vector<std::unique_ptr<Form>> all;
@@ -161,7 +163,17 @@ std::size_t RowOf(int form, std::string_view name) {
   Fail("Form" + std::to_string(form) + " has no control " + std::string(name));
 }
 
-Program::Program(const std::vector<std::wstring>& arguments) : settings_folder_(NewSettingsFolder()) {
+Program::Program(const std::vector<std::wstring>& arguments)
+    : settings_folder_(NewSettingsFolder()), owns_settings_folder_(true) {
+  Launch(arguments);
+}
+
+Program::Program(const std::vector<std::wstring>& arguments, const Program& earlier)
+    : settings_folder_(earlier.settings_folder_), owns_settings_folder_(false) {
+  Launch(arguments);
+}
+
+void Program::Launch(const std::vector<std::wstring>& arguments) {
   const std::wstring path = ProgramPath();
   std::wstring command_line = L"\"" + path + L"\"";
   for (const std::wstring& argument : arguments) command_line += L" " + argument;
@@ -203,6 +215,7 @@ void Program::End() {
   CloseHandle(process_.hProcess);
   if (job_ != nullptr) CloseHandle(job_);
   process_ = {};
+  if (!owns_settings_folder_) return;
   std::error_code ignored;
   std::filesystem::remove_all(settings_folder_, ignored);
 }
@@ -241,7 +254,7 @@ int Program::ShownForm() const {
   for (int form = 1; form <= kFormCount; ++form) {
     if (LayoutOf(form).caption == caption) return form;
   }
-  return 0;
+  return LayoutOf(kFeesForm).caption == caption ? kFeesForm : 0;
 }
 
 HWND Program::Control(int form, std::string_view name) const {

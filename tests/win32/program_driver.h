@@ -33,7 +33,7 @@ inline constexpr DWORD kAnswerMs = 30000;
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
 
-// The layout table of window FormN (1 to 9), from the core.
+// The layout table of window FormN (1 to 9, or kFeesForm), from the core.
 const WindowLayout& LayoutOf(int form);
 // The row of control `name` in that table; throws when there is none.
 std::size_t RowOf(int form, std::string_view name);
@@ -58,12 +58,19 @@ class Program {
   // The program is ended with this object, or with this process however
   // it ends (a job object), so that no program outlives its test.
   explicit Program(const std::vector<std::wstring>& arguments = {});
+  // Starts the program again with the settings folder of `earlier`, which
+  // has ended or ends first: a second run that finds what the first
+  // remembered. The folder stays `earlier`'s to delete.
+  Program(const std::vector<std::wstring>& arguments, const Program& earlier);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
   // The program's top-level calculator windows (class StockCalcWindow).
   [[nodiscard]] std::vector<HWND> Windows(bool visible_only = false) const;
+  // The settings folder (APPDATA) the program was started with.
+  [[nodiscard]] const std::wstring& SettingsFolder() const { return settings_folder_; }
+  [[nodiscard]] HANDLE Process() const { return process_.hProcess; }
   // Window FormN; throws when it does not exist.
   [[nodiscard]] HWND Window(int form) const;
   // The number of the one calculator window shown; 0 when not exactly one shows.
@@ -125,6 +132,7 @@ class Program {
   }
 
  private:
+  void Launch(const std::vector<std::wstring>& arguments);
   void End();  // ends the program if it still runs, and lets go of it
   // Window FormN, found by its caption, or nullptr when it does not exist.
   [[nodiscard]] HWND FindForm(int form) const;
@@ -136,6 +144,7 @@ class Program {
   HANDLE job_ = nullptr;
   PROCESS_INFORMATION process_{};
   std::wstring settings_folder_;
+  bool owns_settings_folder_ = true;
   std::thread click_;
   HANDLE click_done_ = CreateEventW(nullptr, TRUE, TRUE, nullptr);  // set while no click is pending
   // Windows and controls once found: they live as long as the program.
