@@ -351,3 +351,48 @@ TEST(Options, PrintEndAndOpenNoWindow) {
 
 }  // namespace
 }  // namespace stockcalc::win32test
+
+// ---- the shortcuts, typed on the keyboard ----
+
+namespace stockcalc::win32test {
+namespace {
+
+// Types Ctrl+`key` through the system's input queue, as a keyboard would:
+// it reaches the foreground window's focused control.
+void TypeCtrl(WORD key) {
+  INPUT inputs[4]{};
+  const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC));
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  ASSERT_EQ(SendInput(4, inputs, sizeof(INPUT)), 4U);
+}
+
+void BringForward(HWND window) {
+  SetForegroundWindow(window);
+  ASSERT_TRUE(Program::WaitFor([window] { return GetForegroundWindow() == window; }, kAnswerMs))
+      << "the window did not come to the foreground";
+}
+
+TEST(Menu, CtrlFAndCtrlTWorkFromTheKeyboard) {
+  Program program;
+  HWND main = program.Window(1);
+  BringForward(main);
+  TypeCtrl('T');
+  EXPECT_TRUE(Program::WaitFor([main] { return OnTop(main); }, kAnswerMs)) << "Ctrl+T did not put the window on top";
+  program.Sync(main);
+  EXPECT_EQ(program.Text(program.Control(1, "Text1")), "") << "the shortcut typed a character";
+  TypeCtrl('F');
+  EXPECT_TRUE(Program::WaitFor([&program] { return program.Windows(true).size() == 2; }, kAnswerMs))
+      << "Ctrl+F did not open the trading-costs window";
+  EXPECT_TRUE(OnTop(program.Window(kFeesForm)));
+  BringForward(main);
+  TypeCtrl('T');
+  EXPECT_TRUE(Program::WaitFor([main] { return !OnTop(main); }, kAnswerMs)) << "Ctrl+T did not toggle back";
+}
+
+}  // namespace
+}  // namespace stockcalc::win32test
