@@ -79,7 +79,7 @@ for entry in zipfile.ZipFile(sys.argv[1]).infolist():
     if not entry.filename.isascii() and not entry.flag_bits & 0x800:
         sys.exit(f"package-windows: {entry.filename!r} is not flagged as UTF-8 in the zip")
 PY
-  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$files" \
+  LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$files" \
     -DICON="$PWD/data/stockcalc.ico" -DOUTFILE="$out/$setup_name" packaging/windows/stockcalc.nsi >"$out/makensis.log" 2>&1 ||
     { cat "$out/makensis.log" >&2; exit 1; }
 }
