@@ -408,7 +408,7 @@ void Program::Dismiss(HWND box, enum Dismiss how) {
   FinishClick(kAnswerMs);
 }
 
-void Program::GoTo(int form) {
+int Program::GoTo(int form) {
   const int start = ShownForm();
   if (start == 0) Fail("not exactly one calculator window shows");
   // The shortest path through the switch buttons, breadth first.
@@ -433,6 +433,7 @@ void Program::GoTo(int form) {
            std::to_string(step->to));
     }
   }
+  return static_cast<int>(path.size());
 }
 
 std::optional<DWORD> Program::CloseAndWait(HWND window, DWORD timeout_ms) {

@@ -110,8 +110,9 @@ class Program {
   // opened it has finished. Throws when the box does not close.
   void Dismiss(HWND box, Dismiss how);
 
-  // Walks from the window shown to FormN through the switch buttons.
-  void GoTo(int form);
+  // Walks from the window shown to FormN through the switch buttons;
+  // returns the number of buttons clicked.
+  int GoTo(int form);
 
   // Posts WM_CLOSE to a window; the program's exit code once it has ended,
   // nothing when it still runs after `timeout_ms`.
