@@ -9,8 +9,10 @@
 // own work is 3 ms of it), so the day is 5,000 clicks after a warm-up of a
 // quarter as many; STOCKCALC_TRADING_DAY_CLICKS sets another length.
 
+// clang-format off
 #include <windows.h>
-#include <psapi.h>
+#include <psapi.h>  // after windows.h, which it needs
+// clang-format on
 
 #include <gtest/gtest.h>
 
@@ -21,8 +23,8 @@
 #include <string>
 
 #include "calc/forms.h"
-#include "shell/switch_table.h"
 #include "program_driver.h"
+#include "shell/switch_table.h"
 
 namespace stockcalc::win32test {
 namespace {
@@ -43,7 +45,8 @@ struct Memory {
 Memory MemoryOf(HANDLE process) {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
-  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters) == FALSE)
+  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters) ==
+      FALSE)
     throw std::runtime_error("GetProcessMemoryInfo failed");
   return {counters.PrivateUsage, counters.WorkingSetSize, GetGuiResources(process, GR_GDIOBJECTS),
           GetGuiResources(process, GR_USEROBJECTS)};
@@ -128,7 +131,8 @@ TEST(TradingDay, ClicksLeaveMemoryWhereItWas) {
   const double seconds = static_cast<double>(GetTickCount64() - started) / 1000.0;
 
   std::printf(
-      "%ld clicks, %ld prompts answered in %.0f s; private bytes after warm-up %.2f MiB, at the end %.2f MiB; "
+      "%ld clicks, %ld prompts answered in %.0f s; private bytes after warm-up %.2f MiB, at the end %.2f "
+      "MiB; "
       "working set %.2f MiB, %.2f MiB; GDI objects %lu, %lu; USER objects %lu, %lu\n",
       session.Clicks(), session.Prompts(), seconds, MiB(warm.private_bytes), MiB(end.private_bytes),
       MiB(warm.working_set), MiB(end.working_set), warm.gdi_objects, end.gdi_objects, warm.user_objects,
@@ -140,7 +144,8 @@ TEST(TradingDay, ClicksLeaveMemoryWhereItWas) {
   if (warm.private_bytes != 0) EXPECT_LT(MiB(end.private_bytes) - MiB(warm.private_bytes), 1.0);
   if (warm.gdi_objects != 0) EXPECT_LE(end.gdi_objects, warm.gdi_objects);
   if (warm.user_objects != 0) EXPECT_LE(end.user_objects, warm.user_objects);
-  EXPECT_EQ(WaitForSingleObject(program.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program ended";
+  EXPECT_EQ(WaitForSingleObject(program.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
+      << "the program ended";
 }
 
 }  // namespace
