@@ -73,6 +73,7 @@ for target in "${targets[@]}"; do
     "cov $(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$done_line") ft $(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$done_line")," \
     "corpus $(find "$build/corpus/$target" -type f | wc -l) inputs, $(final new_units_added) new," \
     "peak RSS $(final peak_rss_mb) MB, no fault found"
+  grep -h '^windows_fuzz: [0-9]* clicks checked' "$log" || true
   if [ -n "$runs" ] && [ "$(final number_of_executed_units)" -lt "$runs" ]; then
     echo "${target}_fuzz: stopped by the time limit before $runs inputs"
   fi
