@@ -49,8 +49,12 @@ EOF
     uncaught=$((uncaught + 1))
   else
     local inputs
-    inputs=$(grep -oE '^#[0-9]+' "$log" | tail -n 1 | tr -d '#')
-    echo "$name: caught after $((ms / 1000)).$((ms % 1000 / 100)) s and ${inputs:-the seed} inputs: $(grep -m 1 '^fees:' "$log" || tail -n 1 "$log")"
+    # libFuzzer numbers its inputs (#N) once the seeds have run; none yet
+    # means a seed itself broke a law.
+    inputs=$(grep -oE '^#[0-9]+' "$log" | tail -n 1 | tr -d '#' || true)
+    local when="on a seed"
+    [ -z "$inputs" ] || when="at input $inputs"
+    echo "$name: caught after $((ms / 1000)).$((ms % 1000 / 100)) s $when: $(grep -m 1 '^fees:' "$log" || tail -n 1 "$log")"
   fi
   mv "$file.orig" "$file"
 }
