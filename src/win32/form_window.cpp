@@ -14,6 +14,7 @@
 #include "win32/accessible_names.h"
 #include "win32/dpi.h"
 #include "win32/look.h"
+#include "win32/menu_commands.h"
 #include "win32/message_box.h"
 #include "win32/utf16.h"
 
@@ -35,9 +36,6 @@ constexpr int kLabelOverhang = 2;
 // Names the text boxes for screen readers once the window is on the
 // screen, so that start-up does not wait for the accessibility service.
 constexpr UINT_PTR kNameControls = 1;
-
-// The context menu's entries; their ids stay clear of the controls' ids.
-enum MenuCommand : int { kOpenFees = 40001, kStayOnTop, kCopyAll };
 
 FormWindow* From(HWND window) { return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 

@@ -24,11 +24,6 @@
 namespace stockcalc::win32test {
 namespace {
 
-// The menu's commands, as the window's WM_COMMAND handler knows them.
-constexpr WPARAM kOpenFees = 40001;
-constexpr WPARAM kStayOnTop = 40002;
-constexpr WPARAM kCopyAll = 40003;
-
 void ExpectTexts(const Program& program, int form, const Texts& expected) {
   for (const auto& [name, text] : expected) {
     EXPECT_EQ(program.Text(program.Control(form, name)), text) << "Form" << form << " " << name;
@@ -36,14 +31,6 @@ void ExpectTexts(const Program& program, int form, const Texts& expected) {
 }
 
 bool OnTop(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-// Sends the menu command as the menu does (lParam 0); returns once the
-// window has handled it.
-void Command(HWND window, WPARAM command) {
-  DWORD_PTR ignored = 0;
-  ASSERT_NE(SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, kAnswerMs, &ignored), 0)
-      << "WM_COMMAND " << command << " went unanswered";
-}
 
 // The program's settings file, as text; empty when there is none.
 std::string SettingsFile(const Program& program) {

@@ -143,6 +143,12 @@ std::string Narrow(std::wstring_view text) {
   return narrow;
 }
 
+void Command(HWND window, MenuCommand command) {
+  DWORD_PTR ignored = 0;
+  if (SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, kAnswerMs, &ignored) == 0)
+    Fail("WM_COMMAND " + std::to_string(command) + " went unanswered");
+}
+
 const WindowLayout& LayoutOf(int form) {
   if (form == kFeesForm) return Form10::kLayout;
   static SilentPrompter prompter;

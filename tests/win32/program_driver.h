@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "calc/layout.h"
+#include "win32/menu_commands.h"
 
 namespace stockcalc::win32test {
 
@@ -32,6 +33,10 @@ inline constexpr DWORD kAnswerMs = 30000;
 
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
+
+// Sends a menu command to a window as the menu does (lParam 0); returns
+// once the window has handled it, throws when it does not answer.
+void Command(HWND window, MenuCommand command);
 
 // The layout table of window FormN (1 to 9, or kFeesForm), from the core.
 const WindowLayout& LayoutOf(int form);
@@ -140,7 +145,9 @@ class Program {
   [[nodiscard]] HWND FindControl(int form, std::string_view name) const;
   void PostKey(HWND control, WPARAM key) const;
   void FinishClick(DWORD timeout_ms);
-  [[nodiscard]] bool ClickDone(DWORD wait_ms) const { return WaitForSingleObject(click_done_, wait_ms) == WAIT_OBJECT_0; }
+  [[nodiscard]] bool ClickDone(DWORD wait_ms) const {
+    return WaitForSingleObject(click_done_, wait_ms) == WAIT_OBJECT_0;
+  }
 
   HANDLE job_ = nullptr;
   PROCESS_INFORMATION process_{};

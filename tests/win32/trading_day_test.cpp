@@ -29,9 +29,6 @@
 namespace stockcalc::win32test {
 namespace {
 
-constexpr WPARAM kOpenFees = 40001;  // the menu's commands
-constexpr WPARAM kStayOnTop = 40002;
-
 // Texts a trader types, good and bad; an empty one brings up a prompt.
 constexpr const char* kTyped[] = {"10", "12，5元", "", "3%", "1688.88", "abc", "1000000", "0", "-7.5"};
 
@@ -53,12 +50,6 @@ Memory MemoryOf(HANDLE process) {
 }
 
 double MiB(SIZE_T bytes) { return static_cast<double>(bytes) / 1048576.0; }
-
-void Command(HWND window, WPARAM command) {
-  DWORD_PTR ignored = 0;
-  if (SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, kAnswerMs, &ignored) == 0)
-    throw std::runtime_error("a menu command went unanswered");
-}
 
 class Session {
  public:
@@ -131,9 +122,8 @@ TEST(TradingDay, ClicksLeaveMemoryWhereItWas) {
   const double seconds = static_cast<double>(GetTickCount64() - started) / 1000.0;
 
   std::printf(
-      "%ld clicks, %ld prompts answered in %.0f s; private bytes after warm-up %.2f MiB, at the end %.2f "
-      "MiB; "
-      "working set %.2f MiB, %.2f MiB; GDI objects %lu, %lu; USER objects %lu, %lu\n",
+      "%ld clicks, %ld prompts answered in %.0f s; private bytes after warm-up %.2f MiB, at the end "
+      "%.2f MiB; working set %.2f MiB, %.2f MiB; GDI objects %lu, %lu; USER objects %lu, %lu\n",
       session.Clicks(), session.Prompts(), seconds, MiB(warm.private_bytes), MiB(end.private_bytes),
       MiB(warm.working_set), MiB(end.working_set), warm.gdi_objects, end.gdi_objects, warm.user_objects,
       end.user_objects);
@@ -141,9 +131,15 @@ TEST(TradingDay, ClicksLeaveMemoryWhereItWas) {
   EXPECT_LT(MiB(end.working_set) - MiB(warm.working_set), 1.0);
   // Wine counts neither private bytes nor GUI objects (it reads 0 for
   // both); Windows does, and then they must not grow either.
-  if (warm.private_bytes != 0) EXPECT_LT(MiB(end.private_bytes) - MiB(warm.private_bytes), 1.0);
-  if (warm.gdi_objects != 0) EXPECT_LE(end.gdi_objects, warm.gdi_objects);
-  if (warm.user_objects != 0) EXPECT_LE(end.user_objects, warm.user_objects);
+  if (warm.private_bytes != 0) {
+    EXPECT_LT(MiB(end.private_bytes) - MiB(warm.private_bytes), 1.0);
+  }
+  if (warm.gdi_objects != 0) {
+    EXPECT_LE(end.gdi_objects, warm.gdi_objects);
+  }
+  if (warm.user_objects != 0) {
+    EXPECT_LE(end.user_objects, warm.user_objects);
+  }
   EXPECT_EQ(WaitForSingleObject(program.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
       << "the program ended";
 }
