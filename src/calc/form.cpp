@@ -3,8 +3,6 @@
 
 #include <stdexcept>
 
-#include "fields/no_result.h"
-
 namespace stockcalc {
 
 Form::Form(const WindowLayout& layout, Prompter& prompter) : layout_(layout), prompter_(prompter) {
@@ -20,15 +18,15 @@ TextControl& Form::Control(std::string_view name) {
 }
 
 void Form::Form_Load() {
-  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
-    controls_[i].SetText(std::string(layout_.controls[i].text));
-  }
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) ShowLoadText(controls_[i]);
   ++load_count_;
 }
 
 void Form::ShowLoadText(TextControl& control) {
   const auto index = static_cast<std::size_t>(&control - controls_.data());
-  control.SetText(std::string(layout_.controls[index].text));
+  const std::string_view text = layout_.controls[index].text;
+  // Most texts are already the layout's; no copy is made for those.
+  if (control.Text() != text) control.SetText(std::string(text));
 }
 
 bool Form::Click(std::string_view button) {
@@ -45,16 +43,15 @@ void Form::OnClick(std::string_view button, std::function<void()> handler) {
   handlers_.emplace_back(button, std::move(handler));
 }
 
-void Form::ComputeOrReport(const std::function<void()>& compute) {
-  std::vector<std::string> before;
-  before.reserve(controls_.size());
-  for (const TextControl& control : controls_) before.push_back(control.Text());
-  try {
-    compute();
-  } catch (const NoResult&) {
-    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].SetText(std::move(before[i]));
-    prompter_.ShowMessage(kOutOfRangeMessage);
-  }
+void Form::KeepTexts() {
+  kept_texts_.resize(controls_.size());
+  // Assigning into the strings kept from the last click reuses their storage.
+  for (std::size_t i = 0; i < controls_.size(); ++i) kept_texts_[i] = controls_[i].Text();
+}
+
+void Form::PutTextsBack() {
+  for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].SetText(kept_texts_[i]);
+  prompter_.ShowMessage(kOutOfRangeMessage);
 }
 
 }  // namespace stockcalc

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/layout.h"
+#include "fields/no_result.h"
 #include "fields/prompt.h"
 #include "fields/text_control.h"
 
@@ -52,7 +53,17 @@ class Form {
 
   // Runs a computation. When it has no finite result the texts are put
   // back as they were before it started and kOutOfRangeMessage shows.
-  void ComputeOrReport(const std::function<void()>& compute);
+  // A template, so the computation's lambda is called in place rather than
+  // copied into a std::function on every click.
+  template <typename Compute>
+  void ComputeOrReport(Compute&& compute) {
+    KeepTexts();
+    try {
+      compute();
+    } catch (const NoResult&) {
+      PutTextsBack();
+    }
+  }
 
   Prompter& prompter() { return prompter_; }
 
@@ -60,10 +71,14 @@ class Form {
   void ShowLoadText(TextControl& control);
 
  private:
+  void KeepTexts();
+  void PutTextsBack();
+
   const WindowLayout& layout_;
   Prompter& prompter_;
   std::vector<TextControl> controls_;
   std::vector<std::pair<std::string_view, std::function<void()>>> handlers_;
+  std::vector<std::string> kept_texts_;  // reused: a click allocates nothing to keep them
   int load_count_ = 0;
 };
 

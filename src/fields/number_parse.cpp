@@ -2,6 +2,7 @@
 #include "fields/number_parse.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -12,7 +13,8 @@ namespace stockcalc {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// One comparison rather than two: digits are read a character at a time.
+bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10U; }
 
 // Walks a text one character at a time, optionally passing over blanks.
 class Cursor {
@@ -24,6 +26,23 @@ class Cursor {
     SkipBlanks();
   }
   [[nodiscard]] std::size_t Position() const { return pos_; }
+  // Appends the run of digits at the cursor to `out`, blanks within and
+  // after it passed over as Next() would; returns whether there was one.
+  // One loop over the text rather than a Peek and a Next per digit, as
+  // numbers can be as long as a box holds.
+  bool TakeDigits(std::string& out) {
+    const std::size_t before = out.size();
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_];
+      if (IsDigit(c)) {
+        out.push_back(c);
+      } else if (!(skip_blanks_ && IsBlank(c))) {
+        break;
+      }
+      ++pos_;
+    }
+    return out.size() != before;
+  }
   void Reset(std::size_t pos) { pos_ = pos; }
 
  private:
@@ -68,32 +87,36 @@ Scanned ScanRadixInteger(Cursor& cur, unsigned radix) {
   return out;
 }
 
-std::string_view::size_type LeadingZeros(const std::string& digits) {
+std::size_t LeadingZeros(std::string_view digits) {
   const auto first = digits.find_first_not_of('0');
-  return first == std::string::npos ? digits.size() : first;
+  return first == std::string_view::npos ? digits.size() : first;
 }
 
-// Converts "digits.digits" times ten to the exponent, rounding once.
-double ToDouble(bool negative, const std::string& int_digits, const std::string& frac_digits,
-                std::int64_t exponent) {
+// Converts a number read as "digits[.digits]" (its first int_count characters
+// the whole part) times ten to the exponent, rounding once. The text is
+// extended in place into what std::from_chars reads, so a long number costs
+// one buffer, not one per part.
+double ToDouble(bool negative, std::string& number, std::size_t int_count, std::int64_t exponent) {
+  const std::string_view int_digits(number.data(), int_count);
+  const std::string_view frac_digits =
+      int_count < number.size() ? std::string_view(number).substr(int_count + 1) : std::string_view();
   const auto int_zeros = LeadingZeros(int_digits);
   const auto frac_zeros = LeadingZeros(frac_digits);
   const double sign = negative ? -1.0 : 1.0;
   if (int_zeros == int_digits.size() && frac_zeros == frac_digits.size()) return sign * 0.0;
+  // Out of range, the position of the first significant digit says which way.
+  const std::int64_t magnitude = int_zeros < int_digits.size()
+                                     ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
+                                     : exponent - static_cast<std::int64_t>(frac_zeros);
 
-  std::string text = int_digits.empty() ? std::string("0") : int_digits;
-  if (!frac_digits.empty()) text.append(".").append(frac_digits);
-  text.append("e").append(std::to_string(exponent));
+  std::array<char, 24> exponent_text{'e'};
+  const auto exponent_end =
+      std::to_chars(exponent_text.data() + 1, exponent_text.data() + exponent_text.size(), exponent).ptr;
+  number.append(exponent_text.data(), exponent_end);
 
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec == std::errc::result_out_of_range) {
-    // Overflow or underflow: the position of the first significant digit says which.
-    const std::int64_t magnitude = int_zeros < int_digits.size()
-                                       ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
-                                       : exponent - static_cast<std::int64_t>(frac_zeros);
-    return sign * (magnitude > 0 ? kInfinity : 0.0);
-  }
+  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec == std::errc::result_out_of_range) return sign * (magnitude > 0 ? kInfinity : 0.0);
   return sign * value;
 }
 
@@ -104,23 +127,25 @@ Scanned ScanDecimal(Cursor& cur) {
     negative = cur.Peek() == '-';
     cur.Next();
   }
-  std::string int_digits;
-  std::string frac_digits;
-  while (IsDigit(cur.Peek())) {
-    int_digits.push_back(cur.Peek());
-    cur.Next();
-  }
+  // The number as std::from_chars will read it: its digits without the
+  // blanks between them, "0" for a missing whole part, and no "." unless
+  // decimals follow it.
+  std::string number;
+  const bool has_int_digits = cur.TakeDigits(number);
+  if (!has_int_digits) number.push_back('0');
+  const std::size_t int_count = number.size();
   std::size_t end = cur.Position();
   if (cur.Peek() == '.') {
     cur.Next();
     end = cur.Position();
-    while (IsDigit(cur.Peek())) {
-      frac_digits.push_back(cur.Peek());
-      cur.Next();
+    number.push_back('.');
+    if (cur.TakeDigits(number)) {
       end = cur.Position();
+    } else {
+      number.pop_back();  // "5." reads as 5
     }
   }
-  if (int_digits.empty() && frac_digits.empty()) return out;
+  if (!has_int_digits && number.size() == int_count) return out;
   out.has_digits = true;
   out.end = end;
 
@@ -150,7 +175,7 @@ Scanned ScanDecimal(Cursor& cur) {
       cur.Reset(before_marker);
     }
   }
-  out.value = ToDouble(negative, int_digits, frac_digits, exponent);
+  out.value = ToDouble(negative, number, int_count, exponent);
   return out;
 }
 
