@@ -26,11 +26,13 @@ class Cursor {
     SkipBlanks();
   }
   [[nodiscard]] std::size_t Position() const { return pos_; }
+  [[nodiscard]] std::size_t Remaining() const { return text_.size() - pos_; }
   // Appends the run of digits at the cursor to `out`, blanks within and
   // after it passed over as Next() would; returns whether there was one.
   // One loop over the text rather than a Peek and a Next per digit, as
   // numbers can be as long as a box holds.
-  bool TakeDigits(std::string& out) {
+  template <typename Out>
+  bool TakeDigits(Out& out) {
     const std::size_t before = out.size();
     while (pos_ < text_.size()) {
       const char c = text_[pos_];
@@ -52,6 +54,44 @@ class Cursor {
   std::string_view text_;
   bool skip_blanks_;
   std::size_t pos_ = 0;
+};
+
+// The characters of a number as std::from_chars will read them. Room for
+// all of them is made at once, from the length of the text still to read:
+// on the stack for any text a box holds, on the heap only beyond that. So
+// reading a number allocates nothing, and adding a character checks no
+// capacity.
+class NumberBuffer {
+ public:
+  // `most`: at least the characters still to read, plus two.
+  explicit NumberBuffer(std::size_t most) {
+    most += kExponentRoom;
+    if (most > stack_.size()) {
+      heap_.resize(most);
+      data_ = heap_.data();
+    }
+  }
+  NumberBuffer(const NumberBuffer&) = delete;
+  NumberBuffer& operator=(const NumberBuffer&) = delete;
+
+  void push_back(char c) { data_[size_++] = c; }
+  void pop_back() { --size_; }
+  [[nodiscard]] std::size_t size() const { return size_; }
+  [[nodiscard]] std::string_view View() const { return {data_, size_}; }
+
+  // Appends "e" and the exponent.
+  void AppendExponent(std::int64_t exponent) {
+    data_[size_++] = 'e';
+    char* const end = std::to_chars(data_ + size_, data_ + size_ + kExponentRoom - 1, exponent).ptr;
+    size_ = static_cast<std::size_t>(end - data_);
+  }
+
+ private:
+  static constexpr std::size_t kExponentRoom = 24;  // "e", a sign and 19 digits, with room to spare
+  std::array<char, 320> stack_;
+  std::string heap_;
+  char* data_ = stack_.data();
+  std::size_t size_ = 0;
 };
 
 struct Scanned {
@@ -93,13 +133,11 @@ std::size_t LeadingZeros(std::string_view digits) {
 }
 
 // Converts a number read as "digits[.digits]" (its first int_count characters
-// the whole part) times ten to the exponent, rounding once. The text is
-// extended in place into what std::from_chars reads, so a long number costs
-// one buffer, not one per part.
-double ToDouble(bool negative, std::string& number, std::size_t int_count, std::int64_t exponent) {
-  const std::string_view int_digits(number.data(), int_count);
+// the whole part) times ten to the exponent, rounding once.
+double ToDouble(bool negative, NumberBuffer& number, std::size_t int_count, std::int64_t exponent) {
+  const std::string_view int_digits = number.View().substr(0, int_count);
   const std::string_view frac_digits =
-      int_count < number.size() ? std::string_view(number).substr(int_count + 1) : std::string_view();
+      int_count < number.size() ? number.View().substr(int_count + 1) : std::string_view();
   const auto int_zeros = LeadingZeros(int_digits);
   const auto frac_zeros = LeadingZeros(frac_digits);
   const double sign = negative ? -1.0 : 1.0;
@@ -109,13 +147,10 @@ double ToDouble(bool negative, std::string& number, std::size_t int_count, std::
                                      ? static_cast<std::int64_t>(int_digits.size() - int_zeros) + exponent
                                      : exponent - static_cast<std::int64_t>(frac_zeros);
 
-  std::array<char, 24> exponent_text{'e'};
-  const auto exponent_end =
-      std::to_chars(exponent_text.data() + 1, exponent_text.data() + exponent_text.size(), exponent).ptr;
-  number.append(exponent_text.data(), exponent_end);
-
+  number.AppendExponent(exponent);
+  const std::string_view text = number.View();
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec == std::errc::result_out_of_range) return sign * (magnitude > 0 ? kInfinity : 0.0);
   return sign * value;
 }
@@ -130,7 +165,7 @@ Scanned ScanDecimal(Cursor& cur) {
   // The number as std::from_chars will read it: its digits without the
   // blanks between them, "0" for a missing whole part, and no "." unless
   // decimals follow it.
-  std::string number;
+  NumberBuffer number(cur.Remaining() + 2);
   const bool has_int_digits = cur.TakeDigits(number);
   if (!has_int_digits) number.push_back('0');
   const std::size_t int_count = number.size();
