@@ -49,9 +49,24 @@ Decimal15 ToDecimal15(double x) {
 
 }  // namespace
 
-std::string NumberText(double x) {
+ShortText& ShortText::operator+=(std::string_view text) {
+  if (text.size() > chars_.size() - size_) throw std::length_error("ShortText: text too long");
+  text.copy(chars_.data() + size_, text.size());
+  size_ += text.size();
+  return *this;
+}
+
+ShortText& ShortText::Append(std::size_t count, char c) {
+  for (std::size_t i = 0; i < count; ++i) *this += c;
+  return *this;
+}
+
+std::string NumberText(double x) { return std::string(NumberShortText(x).View()); }
+
+ShortText NumberShortText(double x) {
   RequireFinite(x);
-  if (x == 0.0) return "0";
+  ShortText out;
+  if (x == 0.0) return out += '0';
   Decimal15 d = ToDecimal15(x);
   if (d.exponent == 308 && d.digits > "179769313486231") {
     // Rounding up to 15 digits would leave the double range; keep the text
@@ -60,24 +75,28 @@ std::string NumberText(double x) {
   }
   const auto last = d.digits.find_last_not_of('0');
   d.digits.resize(last + 1);
+  const std::string_view digits = d.digits;
 
-  std::string out = d.negative ? "-" : "";
+  if (d.negative) out += '-';
   if (d.exponent >= 15 || d.exponent < -5) {
-    out += d.digits[0];
-    if (d.digits.size() > 1) out.append(".").append(d.digits, 1);
+    out += digits[0];
+    if (digits.size() > 1) (out += '.') += digits.substr(1);
     out += d.exponent < 0 ? "E-" : "E+";
     const int magnitude = std::abs(d.exponent);
     if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+    std::array<char, 8> magnitude_text{};
+    const char* end =
+        std::to_chars(magnitude_text.data(), magnitude_text.data() + magnitude_text.size(), magnitude).ptr;
+    out += std::string_view(magnitude_text.data(), static_cast<std::size_t>(end - magnitude_text.data()));
   } else if (d.exponent >= 0) {
     const auto int_len = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= int_len) {
-      out.append(d.digits).append(int_len - d.digits.size(), '0');
+    if (digits.size() <= int_len) {
+      (out += digits).Append(int_len - digits.size(), '0');
     } else {
-      out.append(d.digits, 0, int_len).append(".").append(d.digits, int_len);
+      ((out += digits.substr(0, int_len)) += '.') += digits.substr(int_len);
     }
   } else {
-    out.append("0.").append(static_cast<std::size_t>(-d.exponent - 1), '0').append(d.digits);
+    (out += "0.").Append(static_cast<std::size_t>(-d.exponent - 1), '0') += digits;
   }
   return out;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace stockcalc {
 
@@ -11,6 +14,24 @@ namespace stockcalc {
 // which ParseLeadingNumber reads back. Zero is "0", also when negative.
 // Throws NoResult for a value that is not finite.
 std::string NumberText(double x);
+
+// A text of at most 32 characters kept in place. Every text NumberText
+// makes fits, so a result can be read back as it will show without
+// allocating. Appending past the end throws std::length_error.
+class ShortText {
+ public:
+  ShortText& operator+=(std::string_view text);
+  ShortText& operator+=(char c) { return *this += std::string_view(&c, 1); }
+  ShortText& Append(std::size_t count, char c);
+  [[nodiscard]] std::string_view View() const { return {chars_.data(), size_}; }
+
+ private:
+  std::array<char, 32> chars_{};
+  std::size_t size_ = 0;
+};
+
+// NumberText's text, as a ShortText.
+ShortText NumberShortText(double x);
 
 // x * 10^places in double arithmetic, to the nearest integer with an exact
 // half going to the even one, divided by 10^places (places 0 to 2).

@@ -25,14 +25,15 @@ struct ResultFormat {
 // Reads a control's current text as a number, as ReadBack says.
 double ReadNumber(const TextControl& control, ReadBack read_back = ReadBack::ByKind);
 
-// The normal way a result reaches the screen: write NumberText(value), read
-// it back and write NumberText of it rounded, read that back and write it
-// formatted, with the prefix and suffix around the final text. Throws
-// NoResult, before anything is written, when the value is not finite.
+// The normal way a result reaches the screen: NumberText(value) read back
+// as the control reads it, rounded, NumberText of that read back again, and
+// that formatted, with the prefix and suffix around it. Only the final text
+// is written. Throws NoResult, before anything is written, when a value on
+// the way is not finite.
 void WriteResult(TextControl& control, double value, const ResultFormat& format = {});
 
-// The same without the first write: the value is rounded before anything is
-// written, then read back and formatted.
+// The same without the first step: the value is rounded, read back as
+// NumberText of it, and formatted.
 void WriteRoundedResult(TextControl& control, double value, const ResultFormat& format = {});
 
 }  // namespace stockcalc
